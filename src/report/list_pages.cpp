@@ -1,0 +1,8 @@
+#include "report/report_pages.h"
+
+namespace fljudge {
+
+// Not drawn yet.
+void DrawListPage(std::int16_t, DrawingSurface&, const ReportInput&) {}
+
+}  // namespace fljudge

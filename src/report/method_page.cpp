@@ -1,0 +1,8 @@
+#include "report/report_pages.h"
+
+namespace fljudge {
+
+// Not drawn yet.
+void DrawMethodPage(DrawingSurface&) {}
+
+}  // namespace fljudge
