@@ -7,6 +7,9 @@
 namespace fljudge {
 namespace {
 
+// Columns written only for liquefaction targets with an N value.
+constexpr bool kGated = true;
+
 // The contents of the item columns.
 
 Cell Index(const TableItem& item) {
@@ -98,9 +101,12 @@ constexpr ItemColumn kSection6Columns[] = {
     {40.5, ConditionMark<&CalcPoint::Cond3>},
     {43, Judgement},
 };
-constexpr TableSection kSection6 = {ItemList::NPoints, kSection6Title,
-                                    kSection6Header,   kSection6Grid,
-                                    kSection6Columns,  {33, "×：該当する　○該当しない"}};
+constexpr TableSection kSection6 = {.list = ItemList::NPoints,
+                                    .title = kSection6Title,
+                                    .header = kSection6Header,
+                                    .grid = kSection6Grid,
+                                    .columns = kSection6Columns,
+                                    .footer = {33, "×：該当する　○該当しない"}};
 
 // (7) overburden pressures, over all calculation points.
 constexpr TitleEntry kSection7Title[] = {{2, 2, "(7)深度毎の全上載圧、有効上載圧"}};
@@ -127,8 +133,12 @@ constexpr ItemColumn kSection7Columns[] = {
     {30, Fixed<&CalcPoint::SigmaV, 8>},
     {35, Fixed<&CalcPoint::SigmaVE, 8>},
 };
-constexpr TableSection kSection7 = {ItemList::CalcPoints, kSection7Title,   kSection7Header,
-                                    kSection7Grid,        kSection7Columns, {}};
+constexpr TableSection kSection7 = {.list = ItemList::CalcPoints,
+                                    .title = kSection7Title,
+                                    .header = kSection7Header,
+                                    .grid = kSection7Grid,
+                                    .columns = kSection7Columns,
+                                    .footer = {}};
 
 // (8) seismic shear stress ratio, over the N-value points.
 constexpr TitleEntry kSection8Title[] = {{2, 2, "(8)地震時せん断応力比"}};
@@ -158,8 +168,12 @@ constexpr ItemColumn kSection8Columns[] = {
     {32, FixedOfMotion<&CalcPoint::L, kLv2T1>},
     {36, FixedOfMotion<&CalcPoint::L, kLv2T2>},
 };
-constexpr TableSection kSection8 = {ItemList::NPoints, kSection8Title,   kSection8Header,
-                                    kSection8Grid,     kSection8Columns, {}};
+constexpr TableSection kSection8 = {.list = ItemList::NPoints,
+                                    .title = kSection8Title,
+                                    .header = kSection8Header,
+                                    .grid = kSection8Grid,
+                                    .columns = kSection8Columns,
+                                    .footer = {}};
 
 // (9) triaxial strength ratio, over the N-value points.
 constexpr TitleEntry kSection9Title[] = {{2, 2, "(9)三軸強度比"}};
@@ -186,14 +200,18 @@ constexpr ItemColumn kSection9Columns[] = {
     {14, Fixed<&CalcPoint::SigmaVE, 8>},
     {19, Fixed<&CalcPoint::FinesContent>},
     {23, Fixed<&CalcPoint::D50>},
-    {27, Fixed<&CalcPoint::C1>, true},
-    {31, Fixed<&CalcPoint::C2>, true},
-    {35, Fixed<&CalcPoint::N1>, true},
-    {39, Fixed<&CalcPoint::Na>, true},
-    {43, Fixed<&CalcPoint::RL>, true},
+    {27, Fixed<&CalcPoint::C1>, kGated},
+    {31, Fixed<&CalcPoint::C2>, kGated},
+    {35, Fixed<&CalcPoint::N1>, kGated},
+    {39, Fixed<&CalcPoint::Na>, kGated},
+    {43, Fixed<&CalcPoint::RL>, kGated},
 };
-constexpr TableSection kSection9 = {ItemList::NPoints, kSection9Title,   kSection9Header,
-                                    kSection9Grid,     kSection9Columns, {}};
+constexpr TableSection kSection9 = {.list = ItemList::NPoints,
+                                    .title = kSection9Title,
+                                    .header = kSection9Header,
+                                    .grid = kSection9Grid,
+                                    .columns = kSection9Columns,
+                                    .footer = {}};
 
 // (10) dynamic shear strength ratio, over the N-value points.
 constexpr TitleEntry kSection10Title[] = {{2, 2, "(10)動的せん断強度比"}};
@@ -219,16 +237,20 @@ constexpr ItemColumn kSection10Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
     {11.5, NValue},
-    {14, Fixed<&CalcPoint::RL>, true},
-    {18, FixedOfMotion<&CalcPoint::Cw, kLv1>, true},
-    {22, FixedOfMotion<&CalcPoint::Cw, kLv2T1>, true},
-    {26, FixedOfMotion<&CalcPoint::Cw, kLv2T2>, true},
-    {30, FixedOfMotion<&CalcPoint::R, kLv1>, true},
-    {34, FixedOfMotion<&CalcPoint::R, kLv2T1>, true},
-    {38, FixedOfMotion<&CalcPoint::R, kLv2T2>, true},
+    {14, Fixed<&CalcPoint::RL>, kGated},
+    {18, FixedOfMotion<&CalcPoint::Cw, kLv1>, kGated},
+    {22, FixedOfMotion<&CalcPoint::Cw, kLv2T1>, kGated},
+    {26, FixedOfMotion<&CalcPoint::Cw, kLv2T2>, kGated},
+    {30, FixedOfMotion<&CalcPoint::R, kLv1>, kGated},
+    {34, FixedOfMotion<&CalcPoint::R, kLv2T1>, kGated},
+    {38, FixedOfMotion<&CalcPoint::R, kLv2T2>, kGated},
 };
-constexpr TableSection kSection10 = {ItemList::NPoints, kSection10Title,   kSection10Header,
-                                     kSection10Grid,    kSection10Columns, {}};
+constexpr TableSection kSection10 = {.list = ItemList::NPoints,
+                                     .title = kSection10Title,
+                                     .header = kSection10Header,
+                                     .grid = kSection10Grid,
+                                     .columns = kSection10Columns,
+                                     .footer = {}};
 
 // (11) liquefaction resistance factor, over all calculation points.
 constexpr TitleEntry kSection11Title[] = {{2, 2, "(11)液状化抵抗率"}};
@@ -259,15 +281,19 @@ constexpr ItemColumn kSection11Columns[] = {
     {11, FixedOfMotion<&CalcPoint::L, kLv1>},
     {15, FixedOfMotion<&CalcPoint::L, kLv2T1>},
     {19, FixedOfMotion<&CalcPoint::L, kLv2T2>},
-    {23, FixedOfMotion<&CalcPoint::R, kLv1>, true},
-    {27, FixedOfMotion<&CalcPoint::R, kLv2T1>, true},
-    {31, FixedOfMotion<&CalcPoint::R, kLv2T2>, true},
-    {35, FixedOfMotion<&CalcPoint::FL, kLv1>, true},
-    {39, FixedOfMotion<&CalcPoint::FL, kLv2T1>, true},
-    {43, FixedOfMotion<&CalcPoint::FL, kLv2T2>, true},
+    {23, FixedOfMotion<&CalcPoint::R, kLv1>, kGated},
+    {27, FixedOfMotion<&CalcPoint::R, kLv2T1>, kGated},
+    {31, FixedOfMotion<&CalcPoint::R, kLv2T2>, kGated},
+    {35, FixedOfMotion<&CalcPoint::FL, kLv1>, kGated},
+    {39, FixedOfMotion<&CalcPoint::FL, kLv2T1>, kGated},
+    {43, FixedOfMotion<&CalcPoint::FL, kLv2T2>, kGated},
 };
-constexpr TableSection kSection11 = {ItemList::CalcPoints, kSection11Title,   kSection11Header,
-                                     kSection11Grid,       kSection11Columns, {}};
+constexpr TableSection kSection11 = {.list = ItemList::CalcPoints,
+                                     .title = kSection11Title,
+                                     .header = kSection11Header,
+                                     .grid = kSection11Grid,
+                                     .columns = kSection11Columns,
+                                     .footer = {}};
 
 // (12) reduction factor DE, over all calculation points; PL in the title line.
 constexpr TitleEntry kSection12Title[] = {
@@ -301,19 +327,23 @@ constexpr GridColumn kSection12Grid[] = {{3, 3},  {6, 4},  {10, 4}, {14, 4}, {18
 constexpr ItemColumn kSection12Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
-    {11, FixedOfMotion<&CalcPoint::FL, kLv1>, true},
-    {15, FixedOfMotion<&CalcPoint::FL, kLv2T1>, true},
-    {19, FixedOfMotion<&CalcPoint::FL, kLv2T2>, true},
-    {23, FixedOfMotion<&CalcPoint::R, kLv1>, true},
-    {27, FixedOfMotion<&CalcPoint::R, kLv2T1>, true},
-    {31, FixedOfMotion<&CalcPoint::R, kLv2T2>, true},
-    {35.5, DEOfMotion<kLv1>, true},
-    {38.5, DEOfMotion<kLv2T1>, true},
-    {41.5, DEOfMotion<kLv2T2>, true},
-    {44.5, AdoptedDE, true},
+    {11, FixedOfMotion<&CalcPoint::FL, kLv1>, kGated},
+    {15, FixedOfMotion<&CalcPoint::FL, kLv2T1>, kGated},
+    {19, FixedOfMotion<&CalcPoint::FL, kLv2T2>, kGated},
+    {23, FixedOfMotion<&CalcPoint::R, kLv1>, kGated},
+    {27, FixedOfMotion<&CalcPoint::R, kLv2T1>, kGated},
+    {31, FixedOfMotion<&CalcPoint::R, kLv2T2>, kGated},
+    {35.5, DEOfMotion<kLv1>, kGated},
+    {38.5, DEOfMotion<kLv2T1>, kGated},
+    {41.5, DEOfMotion<kLv2T2>, kGated},
+    {44.5, AdoptedDE, kGated},
 };
-constexpr TableSection kSection12 = {ItemList::CalcPoints, kSection12Title,   kSection12Header,
-                                     kSection12Grid,       kSection12Columns, {}};
+constexpr TableSection kSection12 = {.list = ItemList::CalcPoints,
+                                     .title = kSection12Title,
+                                     .header = kSection12Header,
+                                     .grid = kSection12Grid,
+                                     .columns = kSection12Columns,
+                                     .footer = {}};
 
 // The pages of the slots 4 to 20: first item, grid lines, first grid row
 // and header shift. A first page has room for 30 items, a continuation
