@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <vector>
 
+#include "file_code_probe.h"
+#include "modal_answer.h"
 #include "shell/app_state.h"
 #include "shell/fs_path.h"
 #include "shell/main_form.h"
@@ -44,6 +47,7 @@ class StartupTest : public QObject {
     void init();
     void RunsTheStepsInOrder();
     void TitleStaysOnScreenForTheWholePause();
+    void UnreadableBaseIniIsReportedOnceTheMainWindowIsUp();
 
   private:
     std::unique_ptr<AppState> state_;
@@ -128,6 +132,27 @@ void StartupTest::TitleStaysOnScreenForTheWholePause() {
     QVERIFY(clock.elapsed() >= 1500);
     QVERIFY(titleShownAtEnd);
     QVERIFY(main->isVisible());
+}
+
+void StartupTest::UnreadableBaseIniIsReportedOnceTheMainWindowIsUp() {
+    if (!test::BasicInfoFileWrites()) {
+        QSKIP("Base.ini code not merged yet");
+    }
+    {
+        QFile file(folder_.filePath("Base.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("20,20,10\r\n");  // ends after 3 of its 33 numbers
+    }
+    test::MessageBoxAnswer answer(QMessageBox::Ok);
+    StartupHooks hooks;
+    hooks.Pause = [](std::chrono::milliseconds) {};
+    const std::unique_ptr<MainForm> main = RunStartup(*state_, hooks);
+
+    QTRY_VERIFY(answer.Seen().seen);
+    QCOMPARE(answer.Seen().icon, QMessageBox::Warning);
+    QVERIFY(answer.Seen().text.contains(folder_.filePath("Base.ini")));
+    QVERIFY(main->isVisible());
+    QCOMPARE(state_->StartupDone, 1);
 }
 
 }  // namespace fljudge
