@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <memory>
+
+#include "shell/app_state.h"
+#include "shell/application_setup.h"
+#include "shell/fs_path.h"
+#include "shell/main_form.h"
+#include "shell/startup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    fljudge::SetUpApplication(app);
+
+    // Large tables; they live as long as the program.
+    auto state = std::make_unique<fljudge::AppState>();
+    state->ProgramFolder = fljudge::ToFsPath(QCoreApplication::applicationDirPath());
+    const std::unique_ptr<fljudge::MainForm> mainForm = fljudge::RunStartup(*state);
+    return QApplication::exec();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QUrl>
+#include <functional>
+
+#include "shell/project_file_dialog.h"
+
+class QAction;
+class QPushButton;
+
+namespace fljudge {
+
+struct AppState;
+class TitleForm;
+
+// The help page below the help server's root.
+QUrl HelpPageUrl();
+
+// "液状化判定プログラム": the launcher. Six buttons open the editors, run the
+// calculation and end the program; the menus hold New, Load, Save, Exit, the
+// help page and the version window. Closing it ends the program.
+class MainForm : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainForm(AppState& state, QWidget* parent = nullptr);
+
+    ProjectFileDialog& FileDialog() { return fileDialog_; }
+
+    // Opens a web page in the system's browser; false when none could be started.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void SetUrlOpener(UrlOpener opener);
+
+  private slots:
+    void OnBasicInfoSettings();
+    void OnDesignConditionSettings();
+    void OnSoilLayerSettings();
+    void OnNValueSettings();
+    void OnCalculationResults();
+    void OnExit();
+    void OnNew();
+    void OnLoad();
+    void OnSave();
+    void OnHelp();
+    void OnVersionInfo();
+
+  private:
+    AppState& state_;
+    ProjectFileDialog fileDialog_;
+    UrlOpener openUrl_;
+    QPointer<TitleForm> versionForm_;
+
+    // From top to bottom: 基本情報設定, 設計条件設定, 土層情報設定, Ｎ値情報設定,
+    // 計算結果, 終了.
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+};
+
+}  // namespace fljudge

@@ -1,0 +1,55 @@
+#include "shell/project_file_dialog.h"
+
+#include <QFileDialog>
+#include <utility>
+
+namespace fljudge {
+namespace {
+
+std::optional<QString> RunForUser(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+ProjectFileDialog::ProjectFileDialog(QWidget* parent)
+    : dialog_(new QFileDialog(parent)), runner_(RunForUser) {
+    dialog_->setObjectName(QStringLiteral("ProjectFileDialog"));
+    // Qt's own dialog, so that it speaks Japanese on every desktop.
+    dialog_->setOption(QFileDialog::DontUseNativeDialog);
+    dialog_->setNameFilter(QStringLiteral("すべてのﾌｧｲﾙ (*.KORV)"));
+    // A name typed without the extension is used as typed.
+    dialog_->setDefaultSuffix(QString());
+    dialog_->setFileMode(QFileDialog::AnyFile);
+}
+
+std::optional<QString> ProjectFileDialog::ChooseToOpen() {
+    return Choose(QStringLiteral("開く"), false);
+}
+
+std::optional<QString> ProjectFileDialog::ChooseToSave() {
+    return Choose(QStringLiteral("名前を付けて保存"), true);
+}
+
+void ProjectFileDialog::SetRunner(Runner runner) {
+    runner_ = std::move(runner);
+}
+
+std::optional<QString> ProjectFileDialog::Choose(const QString& title, bool save) {
+    dialog_->setWindowTitle(title);
+    dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog_->setOption(QFileDialog::DontConfirmOverwrite, !save);
+    if (!lastChosen_.isEmpty()) {
+        dialog_->selectFile(lastChosen_);
+    }
+    std::optional<QString> chosen = runner_(*dialog_);
+    if (chosen && !chosen->isEmpty()) {
+        lastChosen_ = *chosen;
+    }
+    return chosen;
+}
+
+}  // namespace fljudge

@@ -1,0 +1,92 @@
+#include "shell/startup.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include "project/basic_info_file.h"
+#include "shell/app_state.h"
+#include "shell/fs_path.h"
+#include "shell/main_form.h"
+#include "shell/message_boxes.h"
+#include "shell/title_form.h"
+
+namespace fljudge {
+namespace {
+
+void PauseWithTitle(std::chrono::milliseconds time) {
+    QEventLoop loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CentreOnScreen(QWidget& window) {
+    window.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks) {
+    const auto observe = [&hooks](StartupStep step) {
+        if (hooks.Observe) {
+            hooks.Observe(step);
+        }
+    };
+
+    state.StartupDone = 0;
+    observe(StartupStep::FlagCleared);
+
+    const FileStatus basicRead =
+        BasicInfoFile(BasicInfoFileMode::Read, state.Basic, state.ProgramFolder);
+    observe(StartupStep::BasicInfoRead);
+
+    NewProject(state.Project, state.Basic);
+    observe(StartupStep::ProjectCreated);
+
+    QPointer<TitleForm> title = new TitleForm(state.StartupDone);
+    title->setAttribute(Qt::WA_DeleteOnClose);
+    CentreOnScreen(*title);
+    title->show();
+    QCoreApplication::processEvents();
+    title->repaint();
+    observe(StartupStep::TitleShown);
+
+    if (hooks.Pause) {
+        hooks.Pause(kTitlePause);
+    } else {
+        PauseWithTitle(kTitlePause);
+    }
+    observe(StartupStep::Paused);
+
+    auto main = std::make_unique<MainForm>(state);
+    CentreOnScreen(*main);
+    observe(StartupStep::MainFormCreated);
+
+    if (title != nullptr) {
+        title->close();
+    }
+    observe(StartupStep::TitleClosed);
+
+    state.StartupDone = 1;
+    observe(StartupStep::FlagSet);
+
+    main->show();
+    observe(StartupStep::MainFormShown);
+
+    if (!basicRead) {
+        QTimer::singleShot(0, main.get(), [window = main.get(), &state, basicRead] {
+            ShowFileError(window, QStringLiteral("基本情報ファイルを読み込めませんでした"),
+                          FromFsPath(state.ProgramFolder / "Base.ini"),
+                          QString::fromStdString(basicRead.reason));
+        });
+    }
+    return main;
+}
+
+}  // namespace fljudge
