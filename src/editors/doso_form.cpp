@@ -137,6 +137,7 @@ void DosoForm::BuildWaterDepth() {
 void DosoForm::BuildSoilClass() {
     const int height = EditRowTop() - 4 - HeadingTop();
     auto* frame = new QGroupBox(QStringLiteral("土質"), Body());
+    frame->setAlignment(Qt::AlignHCenter);
     frame->setGeometry(CellRect(kSoilClass, HeadingTop(), height));
     optGroup_ = new QButtonGroup(this);
     const int step = (height - LineHeight()) / 3;
@@ -159,6 +160,7 @@ void DosoForm::BuildUnitWeights() {
     const QRect first = CellRect(kGammaT1, HeadingTop(), bandHeight);
     const QRect last = CellRect(kGammaT1 + 2, HeadingTop(), bandHeight);
     auto* frame = new QGroupBox(QStringLiteral("単位体積重量(kN/m3)"), Body());
+    frame->setAlignment(Qt::AlignHCenter);
     frame->setGeometry(first.x(), first.y(), last.right() - first.x() + 1,
                        bandHeight - LineHeight() + 1);
     opt2Group_ = new QButtonGroup(this);

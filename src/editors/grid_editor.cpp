@@ -50,6 +50,13 @@ bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Repaints (the wait pointer, the grid) while a row is stored. Keys typed
+// meanwhile wait for the end of the operation, so that they land in the row
+// that is current then, in the order they were typed.
+void LetWindowEventsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 }  // namespace
 
 GridEditor::GridEditor(const GridSpec& spec, GridEditorState& state, QWidget* parent)
@@ -219,14 +226,16 @@ void GridEditor::showEvent(QShowEvent* event) {
     }
 }
 
+// Runs while the window is being shown, before it is first painted, so the
+// user never sees it empty. Window events are not let run here: a size the
+// window system reports for the not yet resized window would replace the
+// dialog's fixed size.
 void GridEditor::Open() {
-    QCoreApplication::processEvents();
     state_.ForceReload = true;
     ClearGrid(true);
     LoadTable();
     PutInitialFocus();
     state_.ForceReload = false;
-    QCoreApplication::processEvents();
 }
 
 void GridEditor::done(int result) {
@@ -423,7 +432,7 @@ bool GridEditor::ConfirmRow() {
         }
     }
     ShowWaitPointer();
-    QCoreApplication::processEvents();
+    LetWindowEventsRun();
 
     const WorkRow row = ReadEditRow();
     workTable_[static_cast<std::size_t>(state_.CurrentRow)] = row;
@@ -431,7 +440,7 @@ bool GridEditor::ConfirmRow() {
         FillLine(state_.CurrentLine, row);
     }
 
-    QCoreApplication::processEvents();
+    LetWindowEventsRun();
     if (outside) {
         MakeCurrentRowVisible();
         state_.ScrollLock = false;
