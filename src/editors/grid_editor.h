@@ -56,10 +56,10 @@ class GridEditor : public QDialog {
 
     // Fields of the project outside the table, filled when the window opens.
     virtual void LoadProjectFields() {}
-    // Loads the edit row from the labels of grid line `line`; this part loads
+    // Loads the edit row from the labels of grid line `line`; this version loads
     // No and the text boxes.
     virtual void LoadEditRow(int line);
-    // The row the edit row stands for, after validation; this part takes No
+    // The row the edit row stands for, after validation; this version takes No
     // and the text boxes, over the current contents of the row.
     virtual WorkRow ReadEditRow();
     // Blanks the edit-row controls beyond No and the text boxes.
