@@ -1,0 +1,787 @@
+#include "editors/grid_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "editors/editor_messages.h"
+#include "editors/key_filter.h"
+#include "editors/number_fields.h"
+#include "editors/select_all_text.h"
+
+namespace fljudge {
+namespace {
+
+const QColor kCurrentLineColour(192, 255, 255);
+
+void SetBackground(QWidget* widget, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+}
+
+void SetBoxBackground(QLineEdit* box, QColor colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    box->setPalette(palette);
+}
+
+QLabel* NewCell(QWidget* parent, Qt::Alignment align) {
+    auto* cell = new QLabel(parent);
+    cell->setFrameShape(QFrame::Box);
+    cell->setAlignment(align);
+    cell->setMargin(2);
+    cell->setAutoFillBackground(true);
+    return cell;
+}
+
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Repaints (the wait pointer, the grid) while a row is stored. Keys typed
+// meanwhile wait for the end of the operation, so that they land in the row
+// that is current then, in the order they were typed.
+void LetWindowEventsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
+GridEditor::GridEditor(const GridSpec& spec, GridEditorState& state, QWidget* parent)
+    : QDialog(parent), state_(state), spec_(spec) {
+    setWindowTitle(spec_.Caption);
+    buttonFace_ = palette().color(QPalette::Button);
+
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    body_ = new QWidget(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(body_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    mnuAdd = AddMenuCommand(QStringLiteral("追加"), "mnuAdd", &GridEditor::OnAdd);
+    mnuIns = AddMenuCommand(QStringLiteral("挿入"), "mnuIns", &GridEditor::OnInsert);
+    mnuDel = AddMenuCommand(QStringLiteral("削除"), "mnuDel", &GridEditor::OnDelete);
+    mnuSet = AddMenuCommand(QStringLiteral("設定"), "mnuSet", &GridEditor::OnSet);
+    mnuStop = AddMenuCommand(QStringLiteral("中止"), "mnuStop", &GridEditor::OnStop);
+
+    LayOut();
+    BuildHeadings();
+    BuildEditRow();
+    BuildGrid();
+}
+
+GridEditor::~GridEditor() {
+    RestorePointer();
+}
+
+QAction* GridEditor::AddMenuCommand(const QString& text, const char* name,
+                                    void (GridEditor::*command)()) {
+    auto* menuBar = findChild<QMenuBar*>(QStringLiteral("menuBar"));
+    QAction* action = menuBar->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+// Sizes follow the dialog font: a full-width character is the unit of width.
+void GridEditor::LayOut() {
+    const QFontMetrics metrics(font());
+    unit_ = std::max(metrics.horizontalAdvance(QStringLiteral("計")), 8);
+    lineHeight_ = metrics.height() + 8;
+    margin_ = unit_ / 2 + 4;
+    markerWidth_ = static_cast<int>(std::lround(1.5 * unit_));
+
+    const auto count = spec_.Columns.size();
+    columnX_.assign(count, 0);
+    columnWidth_.assign(count, 0);
+    // Cells overlap by their one-pixel border.
+    int x = margin_ + markerWidth_ - 1;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (spec_.Columns[c].Under < 0) {
+            columnX_[c] = x;
+            columnWidth_[c] = static_cast<int>(std::lround(spec_.Columns[c].Width * unit_));
+            x += columnWidth_[c] - 1;
+        }
+    }
+    for (std::size_t c = 0; c < count; ++c) {
+        if (spec_.Columns[c].Under >= 0) {
+            columnX_[c] = columnX_[static_cast<std::size_t>(spec_.Columns[c].Under)];
+            columnWidth_[c] = unit_ / 2;
+        }
+    }
+    gridRight_ = x + 1;
+    headingTop_ = margin_ / 2 + static_cast<int>(std::lround(spec_.TopRows * lineHeight_));
+    editTop_ = headingTop_ + static_cast<int>(std::lround(spec_.HeadingRows * lineHeight_)) + 4;
+    gridTop_ = editTop_ + lineHeight_ + 8;
+
+    const int scrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int right = std::max(gridRight_ + scrollWidth, gridRight_ + 6 + 4 * unit_);
+    body_->setFixedSize(right + margin_, gridTop_ + kLines * (lineHeight_ - 1) + 1 + margin_);
+}
+
+QRect GridEditor::CellRect(int column, int top, int height) const {
+    const auto c = static_cast<std::size_t>(column);
+    return {columnX_[c], top, columnWidth_[c], height};
+}
+
+void GridEditor::BuildHeadings() {
+    const int height = static_cast<int>(std::lround(spec_.HeadingRows * lineHeight_));
+    for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
+        if (spec_.Columns[c].Heading.isEmpty()) {
+            continue;
+        }
+        QLabel* heading = NewCell(body_, Qt::AlignCenter);
+        heading->setText(spec_.Columns[c].Heading);
+        heading->setWordWrap(true);
+        heading->setGeometry(CellRect(static_cast<int>(c), headingTop_, height));
+    }
+}
+
+void GridEditor::BuildEditRow() {
+    No = new QLabel(body_);
+    No->setObjectName(QStringLiteral("No"));
+    No->setFrameShape(QFrame::Panel);
+    No->setFrameShadow(QFrame::Sunken);
+    No->setAlignment(Qt::AlignCenter);
+    No->setGeometry(CellRect(0, editTop_, lineHeight_));
+
+    for (std::size_t i = 0; i < spec_.Boxes.size(); ++i) {
+        auto* box = new QLineEdit(body_);
+        box->setObjectName(QStringLiteral("IN_%1").arg(i));
+        box->setAlignment(Qt::AlignRight);
+        // Numbers only: the input method would type full-width digits.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->setGeometry(CellRect(spec_.Boxes[i].Column, editTop_, lineHeight_));
+        box->installEventFilter(this);
+        IN.push_back(box);
+    }
+
+    CMD_Set = new QPushButton(QStringLiteral("確定"), body_);
+    CMD_Set->setObjectName(QStringLiteral("CMD_Set"));
+    CMD_Set->setAutoDefault(false);
+    CMD_Set->setGeometry(gridRight_ + 6, editTop_, 4 * unit_, lineHeight_);
+    connect(CMD_Set, &QPushButton::clicked, this, [this] { ConfirmRow(); });
+}
+
+void GridEditor::BuildGrid() {
+    LBL_Grid.resize(spec_.Columns.size());
+    for (int k = 0; k < kLines; ++k) {
+        const int top = gridTop_ + k * (lineHeight_ - 1);
+        const auto line = static_cast<std::size_t>(k);
+        COL[line] = NewCell(body_, Qt::AlignCenter);
+        COL[line]->setObjectName(QStringLiteral("COL_%1").arg(k));
+        COL[line]->setGeometry(margin_, top, markerWidth_, lineHeight_);
+        COL[line]->installEventFilter(this);
+        for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
+            const GridColumn& column = spec_.Columns[c];
+            QLabel* cell = NewCell(body_, column.Align);
+            cell->setObjectName(QStringLiteral("LBL_Grid%1_%2").arg(c).arg(k));
+            cell->setGeometry(CellRect(static_cast<int>(c), top, lineHeight_));
+            LBL_Grid[c][line] = cell;
+        }
+        // Hidden cells go beneath their neighbour and take no clicks.
+        for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
+            if (spec_.Columns[c].Under >= 0) {
+                LBL_Grid[c][line]->lower();
+            } else {
+                LBL_Grid[c][line]->installEventFilter(this);
+            }
+        }
+    }
+
+    VSB_Grid = new QScrollBar(Qt::Vertical, body_);
+    VSB_Grid->setObjectName(QStringLiteral("VSB_Grid"));
+    VSB_Grid->setGeometry(gridRight_, gridTop_, style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                          kLines * (lineHeight_ - 1) + 1);
+    VSB_Grid->setRange(0, 0);
+    VSB_Grid->setSingleStep(1);
+    VSB_Grid->setPageStep(kLines);
+    VSB_Grid->setEnabled(false);
+    connect(VSB_Grid, &QScrollBar::valueChanged, this, [this] { FillGrid(); });
+}
+
+// --- Opening and closing ---
+
+void GridEditor::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!opened_) {
+        opened_ = true;
+        Open();
+    }
+}
+
+// Runs while the window is being shown, before it is first painted, so the
+// user never sees it empty. Window events are not let run here: a size the
+// window system reports for the not yet resized window would replace the
+// dialog's fixed size.
+void GridEditor::Open() {
+    state_.ForceReload = true;
+    ClearGrid(true);
+    LoadTable();
+    PutInitialFocus();
+    state_.ForceReload = false;
+}
+
+void GridEditor::done(int result) {
+    state_.CurrentRow = 0;
+    RestorePointer();
+    QDialog::done(result);
+}
+
+// Escape would close the dialog and drop every edit; Enter on the confirm
+// button presses it.
+void GridEditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        return;
+    }
+    if (IsEnter(event->key())) {
+        if (focusWidget() == CMD_Set && CMD_Set->isEnabled()) {
+            CMD_Set->click();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// --- The grid ---
+
+void GridEditor::ClearGrid(bool withEditRow) {
+    for (std::size_t k = 0; k < kLines; ++k) {
+        COL[k]->clear();
+        SetBackground(COL[k], buttonFace_);
+        for (auto& column : LBL_Grid) {
+            column[k]->clear();
+            SetBackground(column[k], buttonFace_);
+        }
+    }
+    if (withEditRow) {
+        No->clear();
+        for (QLineEdit* box : IN) {
+            box->clear();
+        }
+        ClearEditControls();
+    }
+}
+
+void GridEditor::LoadTable() {
+    state_.ScrollLock = true;
+    state_.CurrentRow = 0;
+    LoadProjectFields();
+    workTable_ = ReadProject();
+    if (workTable_.empty()) {
+        WorkRow row = DefaultRow();
+        row[0] = 1;
+        workTable_.push_back(row);
+    }
+    state_.LastRow = static_cast<int>(workTable_.size()) - 1;
+    SetScrollRange();
+    VSB_Grid->setValue(0);
+    for (int k = 0; k < kLines && k <= state_.LastRow; ++k) {
+        FillLine(k, workTable_[static_cast<std::size_t>(k)]);
+    }
+    LoadEditRow(0);
+    UpdateEditState();
+    state_.ScrollLock = false;
+    // The line that was current when the window closed; line 0 when the table
+    // has become too short for it, so that the current line and row agree.
+    SelectLine(state_.CurrentLine <= state_.LastRow ? state_.CurrentLine : 0);
+}
+
+void GridEditor::FillGrid() {
+    if (state_.ScrollLock) {
+        return;
+    }
+    ClearGrid(false);
+    const int top = VSB_Grid->value();
+    for (int k = 0; k < kLines && k <= state_.LastRow; ++k) {
+        FillLine(k, workTable_[static_cast<std::size_t>(top + k)]);
+    }
+    if (RowVisible(state_.CurrentRow)) {
+        SelectLine(state_.CurrentRow - top);
+    }
+    FocusBox(0);
+}
+
+void GridEditor::FillLine(int line, const WorkRow& row) {
+    for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
+        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(spec_.Columns[c].Text(row[c]));
+    }
+}
+
+void GridEditor::SelectLine(int line) {
+    const int row = VSB_Grid->value() + line;
+    if (row > state_.LastRow) {
+        return;
+    }
+    state_.EntryMode = Entry::Edit;
+    if (row != state_.CurrentRow || state_.ForceReload) {
+        LoadEditRow(line);
+        state_.CurrentRow = row;
+    }
+    for (int k = 0; k < kLines; ++k) {
+        HighlightLine(k, false);
+    }
+    HighlightLine(line, true);
+    UpdateEditState();
+    FocusBox(0);
+    state_.CurrentLine = line;
+}
+
+void GridEditor::HighlightLine(int line, bool current) {
+    const QColor colour = current ? kCurrentLineColour : buttonFace_;
+    const auto k = static_cast<std::size_t>(line);
+    COL[k]->setText(current ? QStringLiteral("→") : QString());
+    SetBackground(COL[k], colour);
+    for (auto& column : LBL_Grid) {
+        SetBackground(column[k], colour);
+    }
+}
+
+void GridEditor::LoadEditRow(int line) {
+    const auto k = static_cast<std::size_t>(line);
+    No->setText(LBL_Grid[0][k]->text());
+    for (std::size_t i = 0; i < IN.size(); ++i) {
+        IN[i]->setText(LBL_Grid[static_cast<std::size_t>(spec_.Boxes[i].Column)][k]->text());
+    }
+}
+
+void GridEditor::UpdateEditState() {
+    const bool rows = state_.LastRow >= 0;
+    CMD_Set->setEnabled(rows);
+    const QColor colour = palette().color(rows ? QPalette::Base : QPalette::Light);
+    for (QLineEdit* box : IN) {
+        box->setEnabled(rows);
+        SetBoxBackground(box, colour);
+    }
+}
+
+void GridEditor::FocusBox(int box) {
+    QLineEdit* field = IN[static_cast<std::size_t>(box)];
+    field->setFocus(Qt::OtherFocusReason);
+    SelectAllText(field);
+}
+
+void GridEditor::SetScrollRange() {
+    if (state_.LastRow > kLines - 1) {
+        VSB_Grid->setEnabled(true);
+        VSB_Grid->setMaximum(state_.LastRow - (kLines - 1));
+    } else {
+        VSB_Grid->setEnabled(false);
+        VSB_Grid->setMaximum(0);
+    }
+}
+
+bool GridEditor::RowVisible(int row) const {
+    const int top = VSB_Grid->value();
+    return top <= row && row <= top + kLines - 1;
+}
+
+// Scrolls (with ScrollLock set by the caller) so that CurrentRow is shown.
+void GridEditor::MakeCurrentRowVisible() {
+    state_.CurrentLine = 0;
+    if (state_.LastRow > kLines - 1) {
+        const int maximum = VSB_Grid->maximum();
+        if (state_.CurrentRow > maximum) {
+            VSB_Grid->setValue(maximum);
+            state_.CurrentLine = state_.CurrentRow - maximum;
+        } else {
+            VSB_Grid->setValue(state_.CurrentRow);
+        }
+    }
+}
+
+// --- Confirming the edit row ---
+
+bool GridEditor::HoldsValidValue(int box) const {
+    const QString text = IN[static_cast<std::size_t>(box)]->text();
+    if (!HoldsNumber(text)) {
+        return false;
+    }
+    // Whole-number boxes are stored as 16-bit integers.
+    return spec_.Boxes[static_cast<std::size_t>(box)].Decimals > 0 ||
+           ToInt16HalfEven(LeadingValue(text)).has_value();
+}
+
+// Every box is checked before anything is stored, so that a value that cannot
+// be stored is reported like any other input error and nothing typed is lost.
+bool GridEditor::ConfirmRow() {
+    state_.ScrollLock = true;
+    const bool outside = !RowVisible(state_.CurrentRow);
+    for (int i = 0; i < static_cast<int>(IN.size()); ++i) {
+        if (!HoldsValidValue(i)) {
+            ShowInputError(this);
+            FocusBox(i);
+            state_.ScrollLock = false;
+            return false;
+        }
+    }
+    ShowWaitPointer();
+    LetWindowEventsRun();
+
+    const WorkRow row = ReadEditRow();
+    workTable_[static_cast<std::size_t>(state_.CurrentRow)] = row;
+    if (VSB_Grid->value() + state_.CurrentLine == state_.CurrentRow) {
+        FillLine(state_.CurrentLine, row);
+    }
+
+    LetWindowEventsRun();
+    if (outside) {
+        MakeCurrentRowVisible();
+        state_.ScrollLock = false;
+        FillGrid();
+        SelectLine(state_.CurrentLine);
+    }
+    state_.ScrollLock = false;
+    RestorePointer();
+    return true;
+}
+
+GridEditor::WorkRow GridEditor::ReadEditRow() {
+    WorkRow row = workTable_[static_cast<std::size_t>(state_.CurrentRow)];
+    row[0] = state_.CurrentRow + 1;
+    for (std::size_t i = 0; i < IN.size(); ++i) {
+        double value = LeadingValue(IN[i]->text());
+        if (spec_.Boxes[i].Decimals == 0) {
+            value = ToInt16HalfEven(value).value_or(0);
+        }
+        row[static_cast<std::size_t>(spec_.Boxes[i].Column)] = value;
+    }
+    return row;
+}
+
+// --- Row operations ---
+
+void GridEditor::AppendRow() {
+    if (state_.LastRow + 1 >= spec_.MaxRows) {
+        return;
+    }
+    state_.LastRow += 1;
+    WorkRow row = DefaultRow();
+    row[0] = state_.LastRow + 1;
+    workTable_.push_back(row);
+    if (state_.LastRow < kLines) {
+        FillGrid();
+        SelectLine(state_.LastRow);
+    } else {
+        SetScrollRange();
+        VSB_Grid->setValue(VSB_Grid->maximum());
+        SelectLine(kLines - 1);
+    }
+}
+
+void GridEditor::InsertRow() {
+    if (state_.LastRow + 1 >= spec_.MaxRows) {
+        return;
+    }
+    const bool outside = !RowVisible(state_.CurrentRow);
+    state_.LastRow += 1;
+    WorkRow last(spec_.Columns.size(), 0.0);
+    last[0] = state_.LastRow + 1;
+    workTable_.push_back(last);
+    // Every row from the current one down moves one place; the current row
+    // stays, so the new row is a copy of it.
+    for (int r = state_.LastRow - 1; r >= state_.CurrentRow; --r) {
+        WorkRow& below = workTable_[static_cast<std::size_t>(r + 1)];
+        const WorkRow& above = workTable_[static_cast<std::size_t>(r)];
+        std::copy(above.begin() + 1, above.end(), below.begin() + 1);
+    }
+    RecomputeDerived();
+    state_.ScrollLock = true;
+    SetScrollRange();
+    if (outside) {
+        MakeCurrentRowVisible();
+    }
+    state_.ScrollLock = false;
+    FillGrid();
+    SelectLine(state_.CurrentLine);
+}
+
+void GridEditor::DeleteRow() {
+    const bool outside = !RowVisible(state_.CurrentRow);
+    for (int r = state_.CurrentRow + 1; r <= state_.LastRow; ++r) {
+        WorkRow& above = workTable_[static_cast<std::size_t>(r - 1)];
+        const WorkRow& below = workTable_[static_cast<std::size_t>(r)];
+        std::copy(below.begin() + 1, below.end(), above.begin() + 1);
+    }
+    workTable_.pop_back();
+    state_.LastRow -= 1;
+    RecomputeDerived();
+    state_.ScrollLock = true;
+    SetScrollRange();
+    if (state_.LastRow < 0) {
+        ClearGrid(true);
+        return;
+    }
+    // The row that followed the deleted one stays current (the new last row
+    // when the last was deleted), wherever the scroll value has moved it;
+    // clamped before scrolling, so that it lies on one of the ten lines.
+    state_.CurrentRow = std::min(state_.CurrentRow, state_.LastRow);
+    if (outside) {
+        MakeCurrentRowVisible();
+    }
+    state_.ScrollLock = false;
+    FillGrid();
+    SelectLine(state_.CurrentRow - VSB_Grid->value());
+    FocusBox(0);
+}
+
+void GridEditor::OnAdd() {
+    if (state_.LastRow >= 0 && !ConfirmRow()) {
+        return;
+    }
+    state_.ForceReload = true;
+    if (state_.EntryMode == Entry::Append) {
+        state_.EntryMode = Entry::Edit;
+    } else {
+        state_.EntryMode = Entry::Append;
+        AppendRow();
+    }
+    UpdateEditState();
+    FocusBox(0);
+    state_.ScrollLock = false;
+    // Left set, the next scroll would reload the edit row over what is typed.
+    state_.ForceReload = false;
+}
+
+void GridEditor::OnInsert() {
+    // An empty table has no row to insert before.
+    if (state_.LastRow < 0 || !ConfirmRow()) {
+        return;
+    }
+    state_.ForceReload = true;
+    state_.ScrollLock = true;
+    if (state_.EntryMode == Entry::Insert) {
+        state_.EntryMode = Entry::Edit;
+    } else {
+        state_.EntryMode = Entry::Insert;
+        InsertRow();
+    }
+    FocusBox(0);
+    state_.ScrollLock = false;
+    state_.ForceReload = false;
+    UpdateEditState();
+}
+
+void GridEditor::OnDelete() {
+    if (state_.LastRow < 0) {
+        return;
+    }
+    state_.ScrollLock = true;
+    if (!ConfirmRowDeletion(this)) {
+        state_.ScrollLock = false;
+        state_.ForceReload = false;
+        return;
+    }
+    state_.ForceReload = true;
+    DeleteRow();
+    state_.EntryMode = Entry::Edit;
+    if (state_.LastRow >= 0) {
+        FocusBox(0);
+    }
+    state_.ScrollLock = false;
+    state_.ForceReload = false;
+    RestorePointer();
+    UpdateEditState();
+}
+
+// The edit row is confirmed first, so that what was typed in it is kept.
+void GridEditor::OnSet() {
+    if (state_.LastRow >= 0 && !ConfirmRow()) {
+        return;
+    }
+    if (!WriteProject()) {
+        return;
+    }
+    accept();
+}
+
+void GridEditor::OnStop() {
+    reject();
+}
+
+// --- Keys and clicks ---
+
+bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
+    const auto box = std::find(IN.begin(), IN.end(), watched);
+    if (box != IN.end()) {
+        const int index = static_cast<int>(box - IN.begin());
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return HandleBoxKey(index, static_cast<QKeyEvent*>(event));
+            case QEvent::FocusIn:
+                SelectAllText(*box);
+                break;
+            case QEvent::FocusOut: {
+                // Only a move to another control of this window counts: a
+                // message box or a menu leaves the text as typed.
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                    const int decimals = spec_.Boxes[static_cast<std::size_t>(index)].Decimals;
+                    (*box)->setText(FixedText(LeadingValue((*box)->text()), decimals));
+                    AfterBoxLeft(index);
+                }
+                break;
+            }
+            default:
+                break;
+        }
+        return false;
+    }
+
+    const int line = GridLineOf(watched);
+    if (line >= 0) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            SelectLine(line);
+            return true;
+        }
+        if (event->type() == QEvent::Wheel && VSB_Grid->isEnabled()) {
+            QCoreApplication::sendEvent(VSB_Grid, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int GridEditor::GridLineOf(const QObject* watched) const {
+    for (int k = 0; k < kLines; ++k) {
+        const auto line = static_cast<std::size_t>(k);
+        if (COL[line] == watched) {
+            return k;
+        }
+        for (std::size_t c = 0; c < LBL_Grid.size(); ++c) {
+            if (LBL_Grid[c][line] == watched && spec_.Columns[c].Under < 0) {
+                return k;
+            }
+        }
+    }
+    return -1;
+}
+
+bool GridEditor::HandleBoxKey(int box, QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+            MoveUp(box);
+            return true;
+        case Qt::Key_Down:
+            MoveDown(box);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!FocusNextOnEnter(box)) {
+                EnterOnLastBox();
+            }
+            return true;
+        case Qt::Key_Backspace:
+            return false;
+        default:
+            return !TakesCharacter(event->text(),
+                                   spec_.Boxes[static_cast<std::size_t>(box)].Decimals > 0);
+    }
+}
+
+// A failed confirmation keeps the row, so the user can mend what the message
+// pointed at.
+void GridEditor::MoveUp(int box) {
+    if (state_.CurrentRow < 1) {
+        return;
+    }
+    BeforeArrowMove(box);
+    if (!ConfirmRow()) {
+        return;
+    }
+    if (state_.CurrentLine > 0) {
+        SelectLine(state_.CurrentLine - 1);
+    } else {
+        VSB_Grid->setValue(VSB_Grid->value() - 1);
+        SelectLine(0);
+    }
+    FocusAfterMove(box);
+}
+
+void GridEditor::MoveDown(int box) {
+    if (state_.CurrentRow >= state_.LastRow) {
+        return;
+    }
+    BeforeArrowMove(box);
+    if (!ConfirmRow()) {
+        return;
+    }
+    if (state_.CurrentLine == kLines - 1) {
+        VSB_Grid->setValue(VSB_Grid->value() + 1);
+        SelectLine(kLines - 1);
+    } else {
+        SelectLine(state_.CurrentLine + 1);
+    }
+    FocusAfterMove(box);
+}
+
+// The box of the same index, or the nearest usable one before it.
+void GridEditor::FocusAfterMove(int box) {
+    for (int i = box; i >= 0; --i) {
+        const QLineEdit* field = IN[static_cast<std::size_t>(i)];
+        if (field->isEnabled() && !field->isHidden()) {
+            FocusBox(i);
+            return;
+        }
+    }
+}
+
+void GridEditor::EnterOnLastBox() {
+    if (!ConfirmRow()) {
+        return;
+    }
+    switch (state_.EntryMode) {
+        case Entry::Edit:
+            if (state_.CurrentRow == state_.LastRow) {
+                AppendRow();
+            } else if (state_.CurrentLine == kLines - 1) {
+                state_.CurrentRow += 1;
+                state_.ForceReload = true;
+                VSB_Grid->setValue(VSB_Grid->value() + 1);  // the refill selects line 9
+                state_.ForceReload = false;
+            } else {
+                SelectLine(state_.CurrentLine + 1);
+            }
+            break;
+        case Entry::Insert:
+            InsertRow();
+            break;
+        case Entry::Append:
+            AppendRow();
+            break;
+    }
+    FocusBox(0);
+}
+
+void GridEditor::ShowWaitPointer() {
+    if (!waiting_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        waiting_ = true;
+    }
+}
+
+void GridEditor::RestorePointer() {
+    if (waiting_) {
+        QApplication::restoreOverrideCursor();
+        waiting_ = false;
+    }
+}
+
+}  // namespace fljudge

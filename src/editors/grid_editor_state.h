@@ -1,0 +1,20 @@
+#pragma once
+
+namespace fljudge {
+
+// What Enter on the last box of the edit row does once the row is confirmed.
+enum class Entry { Edit = 1, Insert = 2, Append = 3 };
+
+// The state of one grid editor that outlives its window. The caller keeps one
+// per editor for the whole run and hands it to every opening, so that the line
+// that was current when the window closed is selected again.
+struct GridEditorState {
+    int CurrentRow = 0;   // 0-based row shown in the edit row; 0 again whenever the window closes
+    int LastRow = -1;     // index of the last row of the work table; -1 when it is empty
+    int CurrentLine = 0;  // visible grid line 0..9 that shows CurrentRow
+    Entry EntryMode = Entry::Edit;
+    bool ForceReload = false;  // selecting a line reloads the edit row even for CurrentRow
+    bool ScrollLock = false;   // a change of the scroll bar does not refill the grid
+};
+
+}  // namespace fljudge

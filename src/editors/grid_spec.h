@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+#include <vector>
+
+namespace fljudge {
+
+// One column of the work table. Column c is shown on the grid by the label
+// array LBL_Grid<c>; column 0 holds the 1-based row number.
+struct GridColumn {
+    double Width = 0;                         // in full-width characters
+    QString (*Text)(double value) = nullptr;  // the grid text of a cell
+    Qt::Alignment Align = Qt::AlignCenter;
+    QString Heading;  // plain heading over the column; empty when the editor draws its own
+    int Under = -1;   // >= 0: a narrow cell hidden beneath that column, kept but not shown
+};
+
+// One box of the edit-row text-box array IN.
+struct EditBox {
+    int Column = 0;    // the work-table column it edits
+    int Decimals = 3;  // 3: "0.000", takes "."; 0: "0", digits only, a 16-bit whole number
+};
+
+// What distinguishes one grid editor from another.
+struct GridSpec {
+    QString Caption;
+    std::vector<GridColumn> Columns;
+    std::vector<EditBox> Boxes;  // index 0 is the depth
+    int MaxRows = 0;
+    double TopRows = 0;      // height (in grid lines) kept free above the headings
+    double HeadingRows = 1;  // height (in grid lines) of the heading band
+};
+
+}  // namespace fljudge

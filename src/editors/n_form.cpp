@@ -1,0 +1,66 @@
+#include "editors/n_form.h"
+
+#include "editors/number_fields.h"
+
+namespace fljudge {
+namespace {
+
+constexpr int kDepthColumn = 1;
+constexpr int kNColumn = 2;
+
+GridSpec NFormSpec() {
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    GridSpec spec;
+    spec.Caption = QStringLiteral("N値情報");
+    spec.Columns = {
+        {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1},
+        {5.0, Fixed3Text, right, QStringLiteral("深度"), -1},
+        {4.0, WholeText, right, QStringLiteral("Ｎ値"), -1},
+    };
+    spec.Boxes = {{kDepthColumn, 3}, {kNColumn, 0}};
+    spec.MaxRows = kMaxNValues;
+    spec.HeadingRows = 1;
+    return spec;
+}
+
+}  // namespace
+
+NForm::NForm(ProjectData& project, const BasicInfo& /*basicInfo*/, GridEditorState& state,
+             QWidget* parent)
+    : GridEditor(NFormSpec(), state, parent), project_(project) {
+    setObjectName(QStringLiteral("NForm"));
+}
+
+std::vector<GridEditor::WorkRow> NForm::ReadProject() const {
+    std::vector<WorkRow> rows;
+    for (int i = 1; i <= project_.NValueCount; ++i) {
+        const NValuePoint& point = project_.NValues[i];
+        rows.push_back({static_cast<double>(i), point.Depth, static_cast<double>(point.N)});
+    }
+    return rows;
+}
+
+GridEditor::WorkRow NForm::DefaultRow() const {
+    return {0, 0, 0};
+}
+
+bool NForm::WriteProject() {
+    project_.NValueCount = static_cast<std::int16_t>(state_.LastRow + 1);
+    for (int i = 0; i <= state_.LastRow; ++i) {
+        const WorkRow& row = workTable_[static_cast<std::size_t>(i)];
+        NValuePoint& point = project_.NValues[i + 1];
+        point.Depth = row[kDepthColumn];
+        point.N = ToInt16HalfEven(row[kNColumn]).value_or(0);
+    }
+    return true;
+}
+
+bool NForm::FocusNextOnEnter(int box) {
+    if (box == 0) {
+        FocusBox(1);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace fljudge
