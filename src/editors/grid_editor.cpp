@@ -364,7 +364,8 @@ void GridEditor::LoadEditRow(int line) {
 void GridEditor::UpdateEditState() {
     const bool rows = state_.LastRow >= 0;
     CMD_Set->setEnabled(rows);
-    const QColor colour = palette().color(rows ? QPalette::Base : QPalette::Light);
+    // Midlight is the 3-D light colour of the system; Light is the highlight (white).
+    const QColor colour = palette().color(rows ? QPalette::Base : QPalette::Midlight);
     for (QLineEdit* box : IN) {
         box->setEnabled(rows);
         SetBoxBackground(box, colour);

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <utility>
 
+#include "editors/doso_form.h"
+#include "editors/n_form.h"
 #include "project/project_file.h"
 #include "shell/app_state.h"
 #include "shell/app_title.h"
@@ -119,11 +121,15 @@ void MainForm::OnDesignConditionSettings() {
     form.exec();
 }
 
-// The soil-layer editor opens here, modal, once it is connected.
-void MainForm::OnSoilLayerSettings() {}
+void MainForm::OnSoilLayerSettings() {
+    DosoForm form(state_.Project, state_.Basic, soilLayerEditorState_, this);
+    form.exec();
+}
 
-// The N-value editor opens here, modal, once it is connected.
-void MainForm::OnNValueSettings() {}
+void MainForm::OnNValueSettings() {
+    NForm form(state_.Project, state_.Basic, nValueEditorState_, this);
+    form.exec();
+}
 
 // The checks, the calculation into state_.Results and the results window run
 // here once they are connected.

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <functional>
 
+#include "editors/grid_editor_state.h"
 #include "shell/project_file_dialog.h"
 
 class QAction;
@@ -51,6 +52,9 @@ class MainForm : public QMainWindow {
     ProjectFileDialog fileDialog_;
     UrlOpener openUrl_;
     QPointer<TitleForm> versionForm_;
+    // Each grid editor's state lives as long as the program (kept across openings).
+    GridEditorState soilLayerEditorState_;
+    GridEditorState nValueEditorState_;
 
     // From top to bottom: 基本情報設定, 設計条件設定, 土層情報設定, Ｎ値情報設定,
     // 計算結果, 終了.

@@ -187,7 +187,7 @@ void NFormTest::deletingTheOnlyRowDisablesTheEditRow() {
     QCOMPARE(ColumnTexts(form, 1), QStringList(10, QString()));
     QCOMPARE(MarkedLine(form), -1);
     QCOMPARE(Row(form), QString());
-    const QColor light = form.palette().color(QPalette::Light);
+    const QColor light = form.palette().color(QPalette::Midlight);
     for (int box : {0, 1}) {
         QVERIFY(!In(form, box)->isEnabled());
         QCOMPARE(In(form, box)->text(), QString());
