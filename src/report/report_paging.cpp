@@ -51,7 +51,9 @@ bool Holds(Presence presence, PagingCounts counts) {
 }
 
 // Pages of the tables that run over N values (pN) and over points (pP).
-int PagesByN(PagingCounts counts) { return counts.NValueCount <= 30 ? 1 : 2; }
+int PagesByN(PagingCounts counts) {
+    return counts.NValueCount <= 30 ? 1 : 2;
+}
 int PagesByP(PagingCounts counts) {
     return counts.CalcPointCount <= 30 ? 1 : (counts.CalcPointCount <= 60 ? 2 : 3);
 }
@@ -62,7 +64,9 @@ std::int16_t ReportPageCount(PagingCounts counts) {
     return static_cast<std::int16_t>(4 + 4 * PagesByN(counts) + 3 * PagesByP(counts));
 }
 
-std::int16_t ListPageCount(PagingCounts counts) { return counts.CalcPointCount < 41 ? 1 : 2; }
+std::int16_t ListPageCount(PagingCounts counts) {
+    return counts.CalcPointCount < 41 ? 1 : 2;
+}
 
 std::int16_t PageCount(ResultView view, PagingCounts counts) {
     return view == ResultView::Report ? ReportPageCount(counts) : ListPageCount(counts);

@@ -44,7 +44,7 @@ CalcPoint TargetPoint(double depth, std::int16_t n) {
 }
 
 class ListPageTest : public testing::Test {
-protected:
+  protected:
     void SetPoints(int count) {
         results_.CalcPointCount = static_cast<std::int16_t>(count);
         for (int i = 1; i <= count; ++i) {
@@ -171,11 +171,11 @@ TEST_F(ListPageTest, ATargetLineShowsEveryColumnWithTheDeTextsRightAligned) {
     results_.CalcPoints[1].FinesContent = 100;  // wider than its field
     const RecordingSurface surface = Draw(1);
     const Texts line = LineTextsFrom(surface, 10, 0);
-    const Texts want = {"   1",   " 0.500", " 1.000", "10",    "砂質土", "18.000", "19.000",
+    const Texts want = {"   1",   " 0.500",  " 1.000", "10",     "砂質土",   "18.000",   "19.000",
                         " 9.000", "100.000", " 0.050", " 0.300", " 100.500", "  62.250", " 0.955",
-                        " 0.151", " 0.382", " 0.637", " 1.000", " 0.000", "11.500", "11.500",
-                        " 0.235", " 1.000", " 1.000", " 1.450", " 0.235", " 0.235", " 0.341",
-                        " 1.556", " 0.615", " 0.535", "  1",    "1/3",    "1/6",    "1/6"};
+                        " 0.151", " 0.382",  " 0.637", " 1.000", " 0.000",   "11.500",   "11.500",
+                        " 0.235", " 1.000",  " 1.000", " 1.450", " 0.235",   " 0.235",   " 0.341",
+                        " 1.556", " 0.615",  " 0.535", "  1",    "1/3",      "1/6",      "1/6"};
     EXPECT_EQ(line, want);
     // The over-long fines content ends where its field ends.
     EXPECT_EQ(surface.TextsAt(35.5, 10), Texts{"100.000"});

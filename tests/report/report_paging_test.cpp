@@ -24,8 +24,8 @@ TEST(ReportPaging, PresentSlotsFollowTheNValueAndPointCounts) {
         {{50, 81}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}},
     };
     for (const PageSetCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "N=" << c.counts.NValueCount
-                                        << " P=" << c.counts.CalcPointCount);
+        SCOPED_TRACE(testing::Message()
+                     << "N=" << c.counts.NValueCount << " P=" << c.counts.CalcPointCount);
         EXPECT_EQ(ViewPages(ResultView::Report, c.counts), c.slots);
         EXPECT_EQ(ReportPageCount(c.counts), static_cast<std::int16_t>(c.slots.size()));
         EXPECT_EQ(PageCount(ResultView::Report, c.counts),
@@ -35,6 +35,7 @@ TEST(ReportPaging, PresentSlotsFollowTheNValueAndPointCounts) {
     EXPECT_FALSE(ReportSlotPresent(22, {50, 81}));
 }
 
+// clang-format off
 // The step tables of the results window, written out as the window's
 // designers gave them, for every slot a user can be on.
 std::int16_t ForwardByTable(std::int16_t slot, PagingCounts c) {
@@ -69,6 +70,7 @@ std::int16_t BackwardByTable(std::int16_t slot, PagingCounts c) {
         default: return static_cast<std::int16_t>(slot - 1);
     }
 }
+// clang-format on
 
 TEST(ReportPaging, ArrowsStepLikeTheStepTablesOnEveryPresentSlot) {
     for (int nCount : {1, 30, 31, 50}) {
