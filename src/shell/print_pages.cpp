@@ -45,7 +45,6 @@ bool PrintPages(QWidget* parent, const PrinterDialog& dialog, ResultView view,
     RenderResult result;
     {
         const WaitCursor wait;
-        printer.setFullPage(true);
         result = RenderPages(printer, view, pages, input);
         if (result && printer.printerState() == QPrinter::Error) {
             result = RenderResult::Failed(QStringLiteral("プリンターがエラーを返しました"));

@@ -68,13 +68,15 @@ QImage RenderPageImage(ResultView view, std::int16_t page, const ReportInput& in
 RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
                          std::span<const std::int16_t> pages, const ReportInput& input) {
     const ViewPageSetup& setup = PageSetupOf(view);
-    // The pages draw their own margins, so the painter's origin is the
-    // paper's corner on every device.
-    QPageLayout layout(QPageSize(setup.Paper), setup.Orientation, QMarginsF(0, 0, 0, 0));
-    layout.setMode(QPageLayout::FullPageMode);
-    if (!device.setPageLayout(layout)) {
+    // The pages draw their own margins from the corner of the printable
+    // area, as a printer's own coordinates do; a PDF file has no unprintable
+    // border, so there the pages start at the paper's corner.
+    if (!device.setPageSize(QPageSize(setup.Paper)) ||
+        !device.setPageOrientation(setup.Orientation)) {
         return RenderResult::Failed(QStringLiteral("用紙を設定できませんでした"));
     }
+    const QPageLayout layout = device.pageLayout();
+    device.setPageMargins(layout.minimumMargins(), layout.units());
     QPainter painter;
     if (!painter.begin(&device)) {
         return RenderResult::Failed(QStringLiteral("出力を開始できませんでした"));

@@ -51,8 +51,9 @@ QImage RenderPageImage(ResultView view, std::int16_t page, const ReportInput& in
                        double devicePixelRatio = 1);
 
 // Renders the pages as one document on a printer or a PDF writer: the paper
-// and orientation of the view, no device margins (the pages keep their own),
-// a new page between pages. The device must not be active yet.
+// and orientation of the view, the pages placed at the corner of the
+// printable area (the paper's corner in a PDF file), a new page between
+// pages. The device must not be active yet.
 RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
                          std::span<const std::int16_t> pages, const ReportInput& input);
 
