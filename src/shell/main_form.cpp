@@ -15,6 +15,7 @@
 #include "shell/app_state.h"
 #include "shell/app_title.h"
 #include "shell/basic_info_form.h"
+#include "shell/calculation_command.h"
 #include "shell/build_info.h"
 #include "shell/design_form.h"
 #include "shell/fs_path.h"
@@ -131,9 +132,9 @@ void MainForm::OnNValueSettings() {
     form.exec();
 }
 
-// The checks, the calculation into state_.Results and the results window run
-// here once they are connected.
-void MainForm::OnCalculationResults() {}
+void MainForm::OnCalculationResults() {
+    RunCalculationCommand(this, state_.Project, state_.Basic, state_.Results);
+}
 
 void MainForm::OnExit() {
     if (AskYesNo(this, QStringLiteral("液状化判定プログラムを終了します"))) {

@@ -1,0 +1,92 @@
+#include "shell/print_pages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "report/qt/page_render.h"
+#include "shell/calculation_command.h"
+
+namespace fljudge {
+namespace {
+
+// CUPS garbles job names that are not ASCII.
+QString JobName(ResultView view) {
+    return view == ResultView::Report ? QStringLiteral("fljudge report")
+                                      : QStringLiteral("fljudge list");
+}
+
+// The wait pointer while pages are being drawn.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+bool ShowPrinterDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrintPages(QWidget* parent, const PrinterDialog& dialog, ResultView view,
+                std::span<const std::int16_t> pages, const ReportInput& input) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(JobName(view));
+    if (!dialog(printer, parent)) {
+        return false;
+    }
+    RenderResult result;
+    {
+        const WaitCursor wait;
+        result = RenderPages(printer, view, pages, input);
+        if (result && printer.printerState() == QPrinter::Error) {
+            result = RenderResult::Failed(QStringLiteral("プリンターがエラーを返しました"));
+        }
+    }
+    if (!result) {
+        ShowProgramMessage(parent, QStringLiteral("印刷できませんでした\n") + result.error);
+        return false;
+    }
+    return true;
+}
+
+QString ShowPdfSaveDialog(QWidget* parent, const QString& suggestedName) {
+    QFileDialog dialog(parent, QStringLiteral("PDF出力"), QDir::homePath(),
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+bool ExportPdf(QWidget* parent, const SaveFileDialog& dialog, ResultView view,
+               std::span<const std::int16_t> pages, const ReportInput& input) {
+    const QString suggested = view == ResultView::Report ? QStringLiteral("計算結果.pdf")
+                                                         : QStringLiteral("計算結果一覧.pdf");
+    const QString path = dialog(parent, suggested);
+    if (path.isEmpty()) {
+        return false;
+    }
+    RenderResult result;
+    {
+        const WaitCursor wait;
+        result = WritePdf(path, view, pages, input);
+    }
+    if (!result) {
+        ShowProgramMessage(parent, result.error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace fljudge

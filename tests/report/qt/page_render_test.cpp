@@ -1,0 +1,143 @@
+#include "report/qt/page_render.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "report/pdf_tools.h"
+#include "report/qt/mincho_font.h"
+#include "report/sample_results.h"
+
+namespace fljudge {
+namespace {
+
+// The rectangle that holds every pixel darker than light grey.
+QRect InkedArea(const QImage& image) {
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(line[x]) < 200) {
+                inked |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return inked;
+}
+
+}  // namespace
+
+class PageRenderTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        RegisterMinchoSubstitute();
+        QVERIFY(dir_.isValid());
+    }
+
+    void screenImagesHaveThePageSizeAtTheirResolution() {
+        test::SampleResults sample(10, 45);
+        struct Case {
+            ResultView view;
+            double dpi;
+            QSize size;
+        };
+        const Case cases[] = {
+            {ResultView::Report, 96, {784, 1105}},
+            {ResultView::List, 96, {1740, 1234}},
+            {ResultView::List, 150, {2718, 1928}},
+        };
+        for (const Case& c : cases) {
+            const QImage image = RenderPageImage(c.view, 1, sample.Input(), c.dpi);
+            QCOMPARE(image.size(), c.size);
+            QCOMPARE(image.logicalDpiX(), qRound(c.dpi));
+        }
+        const QImage sharp = RenderPageImage(ResultView::List, 1, sample.Input(), 96, 2);
+        QCOMPARE(sharp.size(), QSize(3480, 2468));
+        QCOMPARE(sharp.deviceIndependentSize().toSize(), QSize(1740, 1234));
+    }
+
+    // The list is laid out for the screen page but printed on A3: its 81
+    // lines and 35 columns must stay on the sheet, with a margin.
+    void theFullestListFitsOnA3Landscape() {
+        test::SampleResults sample(50, 81);
+        const QString pdf = dir_.filePath(QStringLiteral("fullest-list.pdf"));
+        const std::vector<std::int16_t> pages = {1, 2};
+        QVERIFY(WritePdf(pdf, ResultView::List, pages, sample.Input()));
+        constexpr double kDpi = 50;
+        for (const int page : {1, 2}) {
+            const QImage sheet = Rasterized(pdf, page, kDpi);
+            QVERIFY(!sheet.isNull());
+            const QRect inked = InkedArea(sheet);
+            QVERIFY(inked.left() > 0.15 * kDpi);
+            QVERIFY(inked.top() > 0.15 * kDpi);
+            QVERIFY2(inked.right() < sheet.width() - 0.25 * kDpi,
+                     "the list runs off the right edge");
+            QVERIFY2(inked.bottom() < sheet.height() - 0.25 * kDpi, "the list runs off the bottom");
+            QVERIFY(inked.width() > 0.8 * sheet.width());
+        }
+    }
+
+    void pdfFilesHoldEveryPageOnTheViewsPaperWithSearchableText() {
+        test::SampleResults sample(50, 81);
+        const QString report = dir_.filePath(QStringLiteral("report.pdf"));
+        const std::vector<std::int16_t> reportSlots = ViewPages(ResultView::Report, {50, 81});
+        QVERIFY(WritePdf(report, ResultView::Report, reportSlots, sample.Input()));
+        test::PdfInfo info = test::ReadPdfInfo(report.toStdString());
+        QCOMPARE(info.pages, 21);
+        QCOMPARE(QString::fromStdString(info.paper), QStringLiteral("A4"));
+        QVERIFY(info.widthPoints < info.heightPoints);
+
+        const QString list = dir_.filePath(QStringLiteral("list.pdf"));
+        const std::vector<std::int16_t> pages = {1, 2};
+        QVERIFY(WritePdf(list, ResultView::List, pages, sample.Input()));
+        info = test::ReadPdfInfo(list.toStdString());
+        QCOMPARE(info.pages, 2);
+        QCOMPARE(QString::fromStdString(info.paper), QStringLiteral("A3"));
+        QVERIFY(info.widthPoints > info.heightPoints);
+        const std::string page1 = test::PdfText(list.toStdString(), 1);
+        for (const char* text : {"計算結果一覧", "液状化指数（レベル１：", "レベル２タイプⅡ：",
+                                 "39.776", "単位体積重量", "砂質土", "1/6"}) {
+            QVERIFY2(page1.find(text) != std::string::npos, text);
+        }
+        const std::string page2 = test::PdfText(list.toStdString(), 2);
+        QVERIFY(page2.find("計算結果一覧") == std::string::npos);
+        QVERIFY(page2.find("81") != std::string::npos);
+    }
+
+    void unwritableFilesAreReported() {
+        test::SampleResults sample(10, 45);
+        const std::vector<std::int16_t> pages = {1};
+        const RenderResult pdf = WritePdf(QStringLiteral("/nonexistent-folder/x.pdf"),
+                                          ResultView::List, pages, sample.Input());
+        QVERIFY(!pdf);
+        QVERIFY(pdf.error.contains(QStringLiteral("/nonexistent-folder/x.pdf")));
+        const RenderResult png = WritePng(QStringLiteral("/nonexistent-folder/x.png"),
+                                          ResultView::List, 1, sample.Input(), 50);
+        QVERIFY(!png);
+
+        const QString path = dir_.filePath(QStringLiteral("list-01.png"));
+        QVERIFY(WritePng(path, ResultView::List, 1, sample.Input(), 50));
+        QCOMPARE(QImage(path).size(), QSize(906, 643));
+    }
+
+  private:
+    // One page of a PDF file as poppler draws it, in grey.
+    QImage Rasterized(const QString& pdf, int page, double dpi) const {
+        const QString prefix = dir_.filePath(QStringLiteral("raster"));
+        const QString number = QString::number(page);
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-q"), QStringLiteral("-gray"), QStringLiteral("-r"),
+                           QString::number(dpi), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                           number, QStringLiteral("-singlefile"), pdf, prefix});
+        return QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir dir_;
+};
+
+}  // namespace fljudge
+
+QTEST_MAIN(fljudge::PageRenderTest)
+#include "page_render_test.moc"
