@@ -26,7 +26,9 @@ std::vector<double*> ValuesInFileOrder(BasicInfo& info) {
     return values;
 }
 
-std::string Whole(int n) { return FormatFixed(n, 0); }
+std::string Whole(int n) {
+    return FormatFixed(n, 0);
+}
 
 }  // namespace
 
@@ -38,8 +40,8 @@ FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const auto item = reader.Next();
         if (!item) {
-            return FileStatus::Failed("ファイルが途中で終わっています（" + Whole(static_cast<int>(i) + 1) +
-                                      "個目の値がありません）");
+            return FileStatus::Failed("ファイルが途中で終わっています（" +
+                                      Whole(static_cast<int>(i) + 1) + "個目の値がありません）");
         }
         const LeadingNumber number = ParseLeadingNumber(*item);
         if (!number.inRange) {

@@ -9,7 +9,7 @@ namespace {
 constexpr const char* kCp932 = "CP932";
 
 class Converter {
-public:
+  public:
     Converter() : cd_(iconv_open(kCp932, "UTF-8")) {}
     ~Converter() {
         if (valid()) {
@@ -22,7 +22,7 @@ public:
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return cd_; }
 
-private:
+  private:
     iconv_t cd_;
 };
 

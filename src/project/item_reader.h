@@ -14,7 +14,7 @@ namespace fljudge {
 // there opens an empty one. Works on CP932 bytes as they stand: no second
 // byte of a CP932 character is a comma, CR, LF, blank or tab.
 class ItemReader {
-public:
+  public:
     explicit ItemReader(std::string_view bytes) : bytes_(bytes) {}
 
     // The next item, or nothing at the end of the data.
@@ -24,7 +24,7 @@ public:
     // of the data, the line the next item would have started on.
     int Line() const { return itemLine_; }
 
-private:
+  private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
     int line_ = 1;

@@ -15,11 +15,13 @@ constexpr std::string_view kDesignSection = "1:設計条件";
 constexpr std::string_view kLayerSection = "2:土層情報";
 constexpr std::string_view kNValueSection = "3:Ｎ値情報";
 
-std::string Whole(int n) { return FormatFixed(n, 0); }
+std::string Whole(int n) {
+    return FormatFixed(n, 0);
+}
 
 // One line of values separated by single commas, ended by CR LF.
 class LineWriter {
-public:
+  public:
     explicit LineWriter(std::string& text) : text_(text) {}
     ~LineWriter() { text_ += "\r\n"; }
     LineWriter(const LineWriter&) = delete;
@@ -34,7 +36,7 @@ public:
         return *this;
     }
 
-private:
+  private:
     std::string& text_;
     bool first_ = true;
 };
@@ -46,7 +48,7 @@ void WriteSectionLine(std::string& text, std::string_view section) {
 
 // Reads the items into the fields in file order; the first failure ends it.
 class ProjectReader {
-public:
+  public:
     explicit ProjectReader(std::string_view bytes) : items_(bytes) {}
 
     const FileStatus& status() const { return status_; }
@@ -94,7 +96,7 @@ public:
         }
     }
 
-private:
+  private:
     std::optional<std::string_view> Take(std::string_view what) {
         if (!status_) {
             return std::nullopt;

@@ -130,8 +130,7 @@ TEST(BasicInfoFile, FailedWriteOrDeleteSaysWhyAndKeepsTheValuesInMemory) {
     // even by root.
     WriteBytes(folder / "not-a-folder", "x");
     BasicInfo info = Numbered();
-    const FileStatus write =
-        BasicInfoFile(BasicInfoFileMode::Write, info, folder / "not-a-folder");
+    const FileStatus write = BasicInfoFile(BasicInfoFileMode::Write, info, folder / "not-a-folder");
     EXPECT_FALSE(write);
     EXPECT_NE(write.reason.find("Base.ini"), std::string::npos) << write.reason;
     EXPECT_EQ(info, Numbered());

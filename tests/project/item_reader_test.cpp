@@ -27,14 +27,14 @@ TEST(ItemReader, SplitsAtCommasAndEveryKindOfLineEnd) {
         {"", {}},
         {"\r\n", {""}},
         {"1,2\r\n3\r\n", {"1", "2", "3"}},
-        {"1,2\n3\r4", {"1", "2", "3", "4"}},             // LF and CR alone, no final line end
-        {"1\n\r2", {"1", "", "2"}},                      // LF then CR: two line ends
-        {"1\r\n\r\n2", {"1", "", "2"}},                  // an empty line is an empty item
+        {"1,2\n3\r4", {"1", "2", "3", "4"}},  // LF and CR alone, no final line end
+        {"1\n\r2", {"1", "", "2"}},           // LF then CR: two line ends
+        {"1\r\n\r\n2", {"1", "", "2"}},       // an empty line is an empty item
         {"1,,2", {"1", "", "2"}},
-        {"1,", {"1", ""}},                               // a comma at the end opens an item
-        {"1\r\n  \t", {"1"}},                            // blanks after the last line end
-        {"  \t1 ,\t 2\t\r\n", {"1 ", "2\t"}},            // blanks before an item only
-        {"\"a,b\"", {"\"a", "b\""}},                     // quotes mean nothing
+        {"1,", {"1", ""}},                     // a comma at the end opens an item
+        {"1\r\n  \t", {"1"}},                  // blanks after the last line end
+        {"  \t1 ,\t 2\t\r\n", {"1 ", "2\t"}},  // blanks before an item only
+        {"\"a,b\"", {"\"a", "b\""}},           // quotes mean nothing
         {"3:\x82\x6d\x92\x6c\x8f\xee\x95\xf1\r\n0", {"3:\x82\x6d\x92\x6c\x8f\xee\x95\xf1", "0"}},
     };
     for (const auto& c : cases) {

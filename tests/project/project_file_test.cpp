@@ -16,8 +16,8 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 // The section lines in code page 932.
-const std::string kDesign = "1:\x90\xdd\x8c\x76\x8f\xf0\x8c\x8f";  // 1:設計条件
-const std::string kLayers = "2:\x93\x79\x91\x77\x8f\xee\x95\xf1";  // 2:土層情報
+const std::string kDesign = "1:\x90\xdd\x8c\x76\x8f\xf0\x8c\x8f";   // 1:設計条件
+const std::string kLayers = "2:\x93\x79\x91\x77\x8f\xee\x95\xf1";   // 2:土層情報
 const std::string kNValues = "3:\x82\x6d\x92\x6c\x8f\xee\x95\xf1";  // 3:Ｎ値情報
 
 const std::string kNewProjectFile = kDesign + "\r\n1,1,1.2,1,1,.12,.5,.8,.12,.6,.8\r\n" + kLayers +
@@ -88,12 +88,13 @@ TEST(SaveProject, NewProjectGivesTheSixLinesAndReplacesAnOldFileEntirely) {
 }
 
 TEST(SaveProject, WritesEveryFieldInOrder) {
-    const std::string expected = kDesign + "\r\n6,.85,1.2,1,4,.12,1.23456789012345,.8,.128,.6,.8\r\n" +
-                                 kLayers + "\r\n2.45,3\r\n" +
-                                 "1.6,1.6,1,1,18,18,8,18,0,.25,.02\r\n"
-                                 "4.3,2.7,2,2,17.5,17.5,7.5,85,28,.012,1E-05\r\n"
-                                 "60,55.7,3,1,-.5,1.5E+15,10,4,0,8,.6\r\n" +
-                                 kNValues + "\r\n4\r\n1,4\r\n2.15,0\r\n3,-32768\r\n59.999,32767\r\n";
+    const std::string expected =
+        kDesign + "\r\n6,.85,1.2,1,4,.12,1.23456789012345,.8,.128,.6,.8\r\n" + kLayers +
+        "\r\n2.45,3\r\n" +
+        "1.6,1.6,1,1,18,18,8,18,0,.25,.02\r\n"
+        "4.3,2.7,2,2,17.5,17.5,7.5,85,28,.012,1E-05\r\n"
+        "60,55.7,3,1,-.5,1.5E+15,10,4,0,8,.6\r\n" +
+        kNValues + "\r\n4\r\n1,4\r\n2.15,0\r\n3,-32768\r\n59.999,32767\r\n";
     EXPECT_EQ(Bytes(Sample()), expected);
 }
 
@@ -114,15 +115,15 @@ TEST(SaveProject, RoundTripsThroughLoadByteForByte) {
 TEST(LoadProject, ReadsTheItemsWhateverTheirLayout) {
     const std::string standard = Bytes(Sample());
     const std::string variants[] = {
-        ReplaceAll(standard, "\r\n", ","),                       // all on one line
-        ReplaceAll(standard, "\r\n", "\n"),                      // LF only
-        ReplaceAll(standard, "\r\n", "\r"),                      // CR only
+        ReplaceAll(standard, "\r\n", ","),                                // all on one line
+        ReplaceAll(standard, "\r\n", "\n"),                               // LF only
+        ReplaceAll(standard, "\r\n", "\r"),                               // CR only
         ReplaceAll(ReplaceAll(standard, ",", " ,\t"), "\r\n", "\r\n  "),  // blanks, tabs
         ReplaceAll(ReplaceAll(ReplaceAll(standard, kDesign, "abc"), kLayers, ""), kNValues,
-                   "section"),                                   // other section lines
-        ReplaceAll(standard, "E", "e"),                          // lower-case exponent
-        standard.substr(0, standard.size() - 2),                 // no final line end
-        standard + "9,9,9\r\nmore\r\n",                          // items after the end
+                   "section"),                    // other section lines
+        ReplaceAll(standard, "E", "e"),           // lower-case exponent
+        standard.substr(0, standard.size() - 2),  // no final line end
+        standard + "9,9,9\r\nmore\r\n",           // items after the end
     };
     for (const std::string& text : variants) {
         ProjectData project;
@@ -139,11 +140,19 @@ struct ItemCase {
 
 TEST(LoadProject, ConvertsAnItemByItsLeadingNumber) {
     const ItemCase cases[] = {
-        {"2.5", 2, 2.5},           {"3.5", 4, 3.5},       {"-2.5", -2, -2.5},
-        {"abc", 0, 0},             {"", 0, 0},            {"1:x", 1, 1},
-        {"1.5e1", 15, 15},         {"1E-05", 0, 1e-5},    {".5x", 0, 0.5},
-        {"+3", 3, 3},              {"32767.4", 32767, 32767.4},
-        {"-32768.5", -32768, -32768.5}, {"1e-999", 0, 0},
+        {"2.5", 2, 2.5},
+        {"3.5", 4, 3.5},
+        {"-2.5", -2, -2.5},
+        {"abc", 0, 0},
+        {"", 0, 0},
+        {"1:x", 1, 1},
+        {"1.5e1", 15, 15},
+        {"1E-05", 0, 1e-5},
+        {".5x", 0, 0.5},
+        {"+3", 3, 3},
+        {"32767.4", 32767, 32767.4},
+        {"-32768.5", -32768, -32768.5},
+        {"1e-999", 0, 0},
     };
     for (const auto& c : cases) {
         const std::string text = kDesign + "\r\n" + c.item + "," + c.item +

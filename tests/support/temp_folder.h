@@ -14,7 +14,7 @@ namespace fljudge::testing {
 // A fresh folder under the system's temporary folder, removed with all its
 // content at the end of the test.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "fljudge-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
@@ -32,7 +32,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
