@@ -39,7 +39,11 @@ int RunCalcCommand(const CalcOptions& options, std::ostream& out, std::ostream& 
         WriteResultsJson(*results, out);
     }
     out.flush();
-    return out ? kExitOk : kExitFile;
+    if (!out) {
+        err << "結果を出力できません\n";
+        return kExitFile;
+    }
+    return kExitOk;
 }
 
 void AddCalcCommand(CLI::App& app) {

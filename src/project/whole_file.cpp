@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
 namespace fljudge {
 namespace {
@@ -105,13 +106,32 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     if (!path.has_filename()) {
         return FileStatus::Failed("ファイル名がありません");
     }
+    // Through a link, the file it points to is replaced, not the link.
+    std::filesystem::path target = path;
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(path, linkError)) {
+        target = std::filesystem::weakly_canonical(path, linkError);
+        if (linkError) {
+            return FileStatus::Failed("ファイルを作成できません");
+        }
+    }
+    // An existing file keeps its permissions, and a read-only one is not
+    // replaced behind the user's back.
+    std::optional<mode_t> keptMode;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if (::access(target.c_str(), W_OK) != 0) {
+            return FileStatus::Failed("読み取り専用のファイルには保存できません");
+        }
+        keptMode = old.st_mode & 07777;
+    }
     // A hidden name of our own in the same folder, so the rename stays on one
     // file system and cannot be mistaken for a user's file.
-    const std::filesystem::path folder = path.parent_path();
+    const std::filesystem::path folder = target.parent_path();
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) +
+        temporary = folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
                               "-" + std::to_string(attempt) + ".tmp");
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
@@ -133,6 +153,10 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
         ::unlink(temporary.c_str());
         return status;
     };
+    if (keptMode && ::fchmod(file.get(), *keptMode) != 0) {
+        file.Close();
+        return discard(FileStatus::Failed("ファイルを作成できません"));
+    }
     if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0) {
         const int error = errno;
         file.Close();
@@ -141,7 +165,7 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     if (!file.Close()) {
         return discard(WriteFailure(errno));
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         if (errno == EISDIR) {
             return discard(FileStatus::Failed("同じ名前のフォルダがあるため保存できません"));
         }

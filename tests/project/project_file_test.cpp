@@ -254,6 +254,21 @@ TEST(SaveProject, FailureSaysWhyAndLeavesNoTrace) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
+TEST(SaveProject, ReplacesTheFileBehindALinkAndKeepsItsPermissions) {
+    TempFolder folder;
+    const auto file = folder / "real.KORV";
+    const auto link = folder / "link.KORV";
+    WriteBytes(file, "old");
+    std::filesystem::permissions(
+        file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink(file, link);
+    ASSERT_TRUE(SaveProject(link, NewFromDefaults()));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(file), kNewProjectFile);
+    EXPECT_EQ(std::filesystem::status(file).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 TEST(SaveProject, WriteErrorKeepsTheOldFile) {
     TempFolder folder;
     const auto path = folder / "old.KORV";
