@@ -91,24 +91,18 @@ FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
             }
             const FileStatus status = ReadBasicInfoFile(path, info);
             if (!status) {
-                return FileStatus::Failed("Base.ini を正しく読めませんでした（" + status.reason +
-                                          "）。読めなかった値は初期値を使います");
+                return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
             }
             return status;
         }
-        case BasicInfoFileMode::Write: {
-            const FileStatus status = ReplaceWholeFile(path, BasicInfoFileText(info));
-            if (!status) {
-                return FileStatus::Failed("Base.ini を保存できません（" + status.reason + "）");
-            }
-            return status;
-        }
+        case BasicInfoFileMode::Write:
+            return ReplaceWholeFile(path, BasicInfoFileText(info));
         case BasicInfoFileMode::Reset: {
             info = DefaultBasicInfo();
             std::error_code error;
             std::filesystem::remove(path, error);
             if (error) {
-                return FileStatus::Failed("Base.ini を削除できません");
+                return FileStatus::Failed("ファイルを削除できません");
             }
             return FileStatus::Ok();
         }

@@ -19,7 +19,7 @@ enum class BasicInfoFileMode {
 
 // The settings file Base.ini in `folder` (the folder of the running
 // executable). `info` is always complete afterwards, also when the file could
-// not be read, written or deleted; the status then says why, naming Base.ini.
+// not be read, written or deleted; the status then says why.
 // A missing Base.ini is no failure: it gives the built-in defaults.
 FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
                          const std::filesystem::path& folder);

@@ -79,7 +79,7 @@ FileBytes ReadWholeFile(const std::filesystem::path& path) {
         return {FileStatus::Failed("ファイルを読み込めません"), {}};
     }
     if (S_ISDIR(info.st_mode)) {
-        return {FileStatus::Failed("フォルダです。ファイルを選んでください"), {}};
+        return {FileStatus::Failed("ファイルではなくフォルダです"), {}};
     }
     std::string bytes;
     char buffer[65536];

@@ -107,7 +107,7 @@ TEST(BasicInfoFile, UnreadableFileGivesTheDefaultsAndSaysWhy) {
     BasicInfo info = Numbered();
     const FileStatus status = BasicInfoFile(BasicInfoFileMode::Read, info, folder.path());
     EXPECT_FALSE(status);
-    EXPECT_NE(status.reason.find("Base.ini"), std::string::npos) << status.reason;
+    EXPECT_NE(status.reason.find("初期値を使います"), std::string::npos) << status.reason;
     EXPECT_EQ(info, DefaultBasicInfo());
 }
 
@@ -132,13 +132,13 @@ TEST(BasicInfoFile, FailedWriteOrDeleteSaysWhyAndKeepsTheValuesInMemory) {
     BasicInfo info = Numbered();
     const FileStatus write = BasicInfoFile(BasicInfoFileMode::Write, info, folder / "not-a-folder");
     EXPECT_FALSE(write);
-    EXPECT_NE(write.reason.find("Base.ini"), std::string::npos) << write.reason;
+    EXPECT_EQ(write.reason, "ファイルを作成できません");
     EXPECT_EQ(info, Numbered());
 
     // A non-empty folder named Base.ini cannot be deleted as a file.
     std::filesystem::create_directories(folder / "Base.ini" / "inside");
     const FileStatus reset = BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path());
-    EXPECT_FALSE(reset);
+    EXPECT_EQ(reset.reason, "ファイルを削除できません");
     EXPECT_EQ(info, DefaultBasicInfo());
 }
 
