@@ -4,15 +4,14 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <iostream>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "calc/check_before_calc.h"
-#include "calc/run_calculation.h"
-#include "project/basic_info_file.h"
+#include "cli/command_support.h"
 #include "project/number_text.h"
-#include "project/project_file.h"
 #include "report/qt/mincho_font.h"
 #include "report/qt/page_render.h"
 #include "report/report_paging.h"
@@ -20,26 +19,15 @@
 namespace fljudge {
 namespace {
 
-constexpr int kExitOutputFailed = 1;
-constexpr int kExitLoadFailed = 2;
-constexpr int kExitCheckStopped = 3;
-
 struct ReportOptions {
-    std::string project;
+    std::filesystem::path project;
+    std::optional<std::filesystem::path> base;
     std::string pdf;
     std::string view = "report";
     int page = 0;  // 0: every page of the view
     std::string pngFolder;
     double dpi = 150;
 };
-
-// The check messages join their lines with CR LF, as message boxes want them.
-std::string WithUnixLineEnds(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-        text.erase(at, 1);
-    }
-    return text;
-}
 
 std::string TwoDigits(int number) {
     const std::string digits = FormatFixed(number, 0);
@@ -69,22 +57,10 @@ void RunReport(const ReportOptions& options) {
     const QGuiApplication application(argc, argv);
     RegisterMinchoSubstitute();
 
-    BasicInfo basicInfo;
-    BasicInfoFile(BasicInfoFileMode::Read, basicInfo,
-                  QCoreApplication::applicationDirPath().toStdString());
-    auto project = std::make_unique<ProjectData>();
-    if (const FileStatus status = LoadProject(options.project, basicInfo, *project); !status) {
-        Fail(kExitLoadFailed, options.project + ": " + status.reason);
-    }
-    const CheckResult check = CheckBeforeCalc(*project);
-    if (check.outcome == CheckOutcome::Stop) {
-        Fail(kExitCheckStopped, WithUnixLineEnds(check.message));
-    }
-    if (check.outcome == CheckOutcome::Notice) {
-        std::cerr << WithUnixLineEnds(check.message) << '\n';
-    }
-    auto results = std::make_unique<CalcResults>();
-    RunCalculation(*project, basicInfo, *results);
+    CalculatedProject calculated;
+    FinishCommand(LoadAndCalculate(options.project, options.base, std::cerr, calculated));
+    const ProjectData* project = calculated.project.get();
+    const CalcResults* results = calculated.results.get();
     const ReportInput input{*project, *results};
 
     const ResultView view = options.view == "list" ? ResultView::List : ResultView::Report;
@@ -95,7 +71,7 @@ void RunReport(const ReportOptions& options) {
     std::vector<int> numbers;  // as the results window counts them
     if (options.page > 0) {
         if (options.page > pageCount) {
-            Fail(kExitOutputFailed, "page " + FormatFixed(options.page, 0) +
+            Fail(kExitUsage, "page " + FormatFixed(options.page, 0) +
                                         " does not exist: the " + options.view + " has " +
                                         FormatFixed(pageCount, 0) + " pages");
         }
@@ -111,20 +87,20 @@ void RunReport(const ReportOptions& options) {
         const RenderResult written =
             WritePdf(QString::fromStdString(options.pdf), view, pages, input);
         if (!written) {
-            Fail(kExitOutputFailed, written.error.toStdString());
+            Fail(kExitFile, written.error.toStdString());
         }
     }
     if (!options.pngFolder.empty()) {
         const QDir folder(QString::fromStdString(options.pngFolder));
         if (!folder.mkpath(QStringLiteral("."))) {
-            Fail(kExitOutputFailed, options.pngFolder + ": the folder cannot be created");
+            Fail(kExitFile, options.pngFolder + ": フォルダを作成できません");
         }
         for (std::size_t k = 0; k < pages.size(); ++k) {
             const std::string name = options.view + "-" + TwoDigits(numbers[k]) + ".png";
             const RenderResult written = WritePng(folder.filePath(QString::fromStdString(name)),
                                                   view, pages[k], input, options.dpi);
             if (!written) {
-                Fail(kExitOutputFailed, written.error.toStdString());
+                Fail(kExitFile, written.error.toStdString());
             }
         }
     }
@@ -136,7 +112,10 @@ void AddReportCommand(CLI::App& app) {
     auto options = std::make_shared<ReportOptions>();
     CLI::App* command = app.add_subcommand(
         "report", "Calculate a project and render its report or results list to PDF or PNG");
-    command->add_option("project", options->project, "Project file (.KORV)")->required();
+    command->add_option("PROJECT", options->project, "Project file (.KORV)")
+        ->required()
+        ->type_name("FILE");
+    AddBaseOption(*command, options->base);
     command->add_option("-o,--output", options->pdf, "PDF file to write");
     command->add_option("--view", options->view, "report (A4 portrait) or list (A3 landscape)")
         ->check(CLI::IsMember({"report", "list"}))

@@ -1,9 +1,112 @@
 #include "project/basic_info_file.h"
 
-namespace fljudge {
+#include <system_error>
+#include <vector>
 
-// Not written yet: always the built-in defaults.
-FileStatus BasicInfoFile(BasicInfoFileMode, BasicInfo& info, const std::filesystem::path&) {
+#include "project/item_reader.h"
+#include "project/number_text.h"
+#include "project/whole_file.h"
+
+namespace fljudge {
+namespace {
+
+// The 33 values in file order: the tables one after the other, row by row.
+std::vector<double*> ValuesInFileOrder(BasicInfo& info) {
+    std::vector<double*> values;
+    const auto add = [&values](auto& table) {
+        for (Triple& row : table) {
+            for (double& value : row) {
+                values.push_back(&value);
+            }
+        }
+    };
+    add(info.UnitWeightTable);
+    add(info.RegionFactorTable);
+    add(info.SeismicCoefTable);
+    return values;
+}
+
+std::string Whole(int n) {
+    return FormatFixed(n, 0);
+}
+
+}  // namespace
+
+FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
+    info = DefaultBasicInfo();
+    FileStatus status;
+    ItemReader reader(bytes);
+    const std::vector<double*> values = ValuesInFileOrder(info);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const auto item = reader.Next();
+        if (!item) {
+            return FileStatus::Failed("ファイルが途中で終わっています（" +
+                                      Whole(static_cast<int>(i) + 1) + "個目の値がありません）");
+        }
+        const LeadingNumber number = ParseLeadingNumber(*item);
+        if (!number.inRange) {
+            // The default stays; the rest of the file is still worth reading.
+            if (status) {
+                status = FileStatus::Failed(Whole(reader.Line()) + "行目の値が範囲外です");
+            }
+            continue;
+        }
+        *values[i] = number.value;
+    }
+    return status;
+}
+
+FileStatus ReadBasicInfoFile(const std::filesystem::path& file, BasicInfo& info) {
+    FileBytes content = ReadWholeFile(file);
+    if (!content.status) {
+        info = DefaultBasicInfo();
+        return content.status;
+    }
+    return ParseBasicInfo(content.bytes, info);
+}
+
+std::string BasicInfoFileText(const BasicInfo& info) {
+    std::string text;
+    const auto add = [&text](const auto& table) {
+        for (const Triple& row : table) {
+            text += FormatFileNumber(row[1]) + "," + FormatFileNumber(row[2]) + "," +
+                    FormatFileNumber(row[3]) + "\r\n";
+        }
+    };
+    add(info.UnitWeightTable);
+    add(info.RegionFactorTable);
+    add(info.SeismicCoefTable);
+    return text;
+}
+
+FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
+                         const std::filesystem::path& folder) {
+    const std::filesystem::path path = folder / kBasicInfoFileName;
+    switch (mode) {
+        case BasicInfoFileMode::Read: {
+            std::error_code error;
+            if (!std::filesystem::exists(path, error) && !error) {
+                info = DefaultBasicInfo();
+                return FileStatus::Ok();
+            }
+            const FileStatus status = ReadBasicInfoFile(path, info);
+            if (!status) {
+                return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
+            }
+            return status;
+        }
+        case BasicInfoFileMode::Write:
+            return ReplaceWholeFile(path, BasicInfoFileText(info));
+        case BasicInfoFileMode::Reset: {
+            info = DefaultBasicInfo();
+            std::error_code error;
+            std::filesystem::remove(path, error);
+            if (error) {
+                return FileStatus::Failed("ファイルを削除できません");
+            }
+            return FileStatus::Ok();
+        }
+    }
     info = DefaultBasicInfo();
     return FileStatus::Ok();
 }

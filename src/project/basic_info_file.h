@@ -1,11 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "project/file_status.h"
 #include "project/project_data.h"
 
 namespace fljudge {
+
+inline constexpr const char* kBasicInfoFileName = "Base.ini";
 
 enum class BasicInfoFileMode {
     Read = 1,   // Base.ini into BasicInfo, or the built-in defaults when there is none
@@ -16,7 +20,21 @@ enum class BasicInfoFileMode {
 // The settings file Base.ini in `folder` (the folder of the running
 // executable). `info` is always complete afterwards, also when the file could
 // not be read, written or deleted; the status then says why.
+// A missing Base.ini is no failure: it gives the built-in defaults.
 FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
                          const std::filesystem::path& folder);
+
+// Reads a settings file of the Base.ini format from any path. `info` is
+// always complete afterwards: every value the file does not give properly
+// keeps its built-in default, and the status says why.
+FileStatus ReadBasicInfoFile(const std::filesystem::path& file, BasicInfo& info);
+
+// The same from the file's bytes: 33 items (the unit weights, the regional
+// factors, the seismic coefficients, row by row), each read by its leading
+// number, 0 when there is none.
+FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info);
+
+// The eleven CR LF lines of Base.ini, three numbers each.
+std::string BasicInfoFileText(const BasicInfo& info);
 
 }  // namespace fljudge

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "project/file_status.h"
 #include "project/project_data.h"
@@ -16,5 +19,17 @@ FileStatus SaveProject(const std::filesystem::path& path, const ProjectData& pro
 // unchanged and the status says why.
 FileStatus LoadProject(const std::filesystem::path& path, const BasicInfo& basicInfo,
                        ProjectData& project);
+
+// The bytes of the project file: section lines and values, CP932, CR LF.
+// Nothing when the text cannot be put into CP932.
+std::optional<std::string> ProjectFileBytes(const ProjectData& project);
+
+// LoadProject on the file's bytes. The items are read one after the other
+// whatever their distribution over lines, so a file with a missing or extra
+// item loads shifted, as it always has; it fails only when the items run out,
+// a whole-number field lies outside -32768..32767 after rounding, a real lies
+// beyond the range of a double, or a count is negative or above capacity.
+FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
+                            ProjectData& project);
 
 }  // namespace fljudge

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "calc/calc_point.h"
+#include "project/project_data.h"
+
+namespace fljudge {
+
+// The exit codes of fljudge-cli.
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitUsage = 1,  // the command line could not be understood
+    kExitFile = 2,   // a file could not be read or written
+    kExitCheck = 3,  // the project failed the checks before the calculation
+};
+
+// A message of the program (lines joined by CR LF) as lines for a terminal.
+std::string TerminalText(std::string_view message);
+
+// "PATH: REASON" and a line end, on `err`.
+void ReportFileError(std::ostream& err, const std::filesystem::path& path, std::string_view reason);
+
+// The basic information from the settings file given with --base, or the
+// built-in defaults without one. Nothing (and the reason on `err`) when the
+// file does not give all 33 values.
+std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem::path>& file,
+                                             std::ostream& err);
+
+// A project loaded, checked and calculated, as the "計算結果" button does it.
+struct CalculatedProject {
+    BasicInfo basicInfo;
+    std::unique_ptr<ProjectData> project;
+    std::unique_ptr<CalcResults> results;
+};
+
+// Loads `projectFile` with the basic information of --base (or the built-in
+// one), runs the checks (a notice is told on `err`) and the calculation.
+// kExitOk, or the exit code with the reason on `err`.
+int LoadAndCalculate(const std::filesystem::path& projectFile,
+                     const std::optional<std::filesystem::path>& base, std::ostream& err,
+                     CalculatedProject& calculated);
+
+// Adds the --base option to a subcommand.
+void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file);
+
+// Ends a subcommand's callback with its exit code (CLI11 carries a non-zero
+// code out of the parse as a RuntimeError).
+void FinishCommand(int exitCode);
+
+// Parses the command line and runs the chosen subcommand; the exit code.
+int RunCommandLine(CLI::App& app, int argc, char** argv);
+
+}  // namespace fljudge

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "project/file_status.h"
+
+namespace fljudge {
+
+// Files are small (a project file is a few kilobytes); anything larger than
+// this is not one of ours and is refused rather than read into memory.
+inline constexpr std::size_t kMaxFileBytes = 64u << 20;
+
+struct FileBytes {
+    FileStatus status;
+    std::string bytes;  // empty unless status is ok
+};
+
+// The whole content of a file.
+FileBytes ReadWholeFile(const std::filesystem::path& path);
+
+// Writes `bytes` to a new file beside `path`, flushes it to the disk and only
+// then renames it over `path`, so that `path` holds either its old content or
+// the whole new content, never a part. On failure nothing is left behind.
+FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace fljudge

@@ -1,0 +1,189 @@
+// Runs the built fljudge-cli as a user would and looks at its exit code and
+// its output.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "calc/check_before_calc.h"
+#include "project/basic_info_file.h"
+#include "project/project_file.h"
+#include "support/temp_folder.h"
+
+namespace fljudge {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+const std::filesystem::path kExample = FLJUDGE_SOURCE_DIR "/examples/example.KORV";
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+class CliProgram : public ::testing::Test {
+  protected:
+    CliRun Cli(const std::vector<std::string>& arguments) {
+        std::string command = Quoted(FLJUDGE_CLI);
+        for (const std::string& argument : arguments) {
+            command += " " + Quoted(argument);
+        }
+        const auto out = folder_ / "stdout";
+        const auto err = folder_ / "stderr";
+        command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
+        const int status = std::system(command.c_str());
+        CliRun run;
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = ReadBytes(out);
+        run.err = ReadBytes(err);
+        return run;
+    }
+
+    std::string Path(std::string_view name) const { return (folder_ / name).string(); }
+
+    // The checks of the calculation are built separately; until they are, the
+    // tests that need a check to stop cannot run.
+    static bool ChecksBuilt() {
+        ProjectData empty;
+        NewProject(empty, DefaultBasicInfo());
+        return CheckBeforeCalc(empty).outcome == CheckOutcome::Stop;
+    }
+
+    TempFolder folder_;
+};
+
+TEST_F(CliProgram, VersionAndHelp) {
+    const CliRun version = Cli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, FLJUDGE_VERSION "\n");
+
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* part : {"calc", "new", "resave", "Exit codes", "3  the project failed"}) {
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    }
+    const CliRun calcHelp = Cli({"calc", "--help"});
+    EXPECT_EQ(calcHelp.exitCode, 0);
+    EXPECT_NE(calcHelp.out.find("L_1, L_2, L_3"), std::string::npos);
+}
+
+TEST_F(CliProgram, UsageErrorsExitWithOne) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"bogus"},
+        {"calc"},
+        {"calc", kExample.string(), "--format", "xml"},
+        {"calc", kExample.string(), "--unknown"},
+        {"resave", kExample.string()},
+    };
+    for (const auto& arguments : cases) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << ::testing::PrintToString(arguments);
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+TEST_F(CliProgram, NewWritesTheFileOfANewProject) {
+    ASSERT_EQ(Cli({"new", Path("a.KORV")}).exitCode, 0);
+    ProjectData project;
+    NewProject(project, DefaultBasicInfo());
+    EXPECT_EQ(ReadBytes(Path("a.KORV")), ProjectFileBytes(project).value());
+
+    // With --base the coefficients come from the settings file.
+    BasicInfo info = DefaultBasicInfo();
+    info.RegionFactorTable[1][1] = 0.85;
+    ASSERT_TRUE(BasicInfoFile(BasicInfoFileMode::Write, info, folder_.path()));
+    ASSERT_EQ(Cli({"new", Path("b.KORV"), "--base", Path("Base.ini")}).exitCode, 0);
+    NewProject(project, info);
+    EXPECT_EQ(ReadBytes(Path("b.KORV")), ProjectFileBytes(project).value());
+}
+
+TEST_F(CliProgram, FileErrorsExitWithTwoAndSayWhy) {
+    WriteBytes(Path("short.ini"), "18,18,8\r\n");
+    WriteBytes(Path("short.KORV"), "1:x\r\n1,1,1.2\r\n");
+    const std::vector<std::vector<std::string>> cases = {
+        {"calc", Path("none.KORV")},
+        {"calc", Path("short.KORV")},
+        {"calc", kExample.string(), "--base", Path("none.ini")},
+        {"calc", kExample.string(), "--base", Path("short.ini")},
+        {"new", Path("none/a.KORV")},
+        {"new", Path("a.KORV"), "--base", Path("short.ini")},
+        {"resave", Path("short.KORV"), Path("b.KORV")},
+        {"resave", kExample.string(), Path("none/b.KORV")},
+    };
+    for (const auto& arguments : cases) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << ::testing::PrintToString(arguments);
+        EXPECT_NE(run.err.find(": "), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("a.KORV")));
+    EXPECT_FALSE(std::filesystem::exists(Path("b.KORV")));
+    const CliRun missing = Cli({"calc", Path("none.KORV")});
+    EXPECT_EQ(missing.err, Path("none.KORV") + ": ファイルが見つかりません\n");
+}
+
+TEST_F(CliProgram, ResaveGivesTheStandardLayout) {
+    ASSERT_EQ(Cli({"resave", kExample.string(), Path("same.KORV")}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(Path("same.KORV")), ReadBytes(kExample));
+
+    // Spread over lines differently, LF only, section lines in UTF-8.
+    WriteBytes(Path("draft.txt"),
+               "1:設計条件\n1,1,1.2,1,1,.12,.5,.8,.12,.6,.8,2:土層情報\n0,0\n3:Ｎ値情報,0");
+    ASSERT_EQ(Cli({"resave", Path("draft.txt"), Path("draft.txt")}).exitCode, 0);
+    ProjectData project;
+    NewProject(project, DefaultBasicInfo());
+    EXPECT_EQ(ReadBytes(Path("draft.txt")), ProjectFileBytes(project).value());
+}
+
+TEST_F(CliProgram, CalcPrintsJsonOrCsv) {
+    const CliRun json = Cli({"calc", kExample.string()});
+    EXPECT_EQ(json.exitCode, 0) << json.err;
+    const auto parsed = nlohmann::json::parse(json.out);
+    EXPECT_EQ(parsed["PL"].size(), 3u);
+    EXPECT_TRUE(parsed["points"].is_array());
+    EXPECT_TRUE(parsed["npoints"].is_array());
+
+    const CliRun csv = Cli({"calc", kExample.string(), "--format", "csv"});
+    EXPECT_EQ(csv.exitCode, 0) << csv.err;
+    EXPECT_EQ(csv.out.rfind("Depth,N,Thickness,", 0), 0u) << csv.out;
+}
+
+TEST_F(CliProgram, FailedCheckExitsWithThreeAndANoticeGoesOn) {
+    if (!ChecksBuilt()) {
+        GTEST_SKIP() << "the checks before the calculation are not built yet";
+    }
+    ASSERT_EQ(Cli({"new", Path("empty.KORV")}).exitCode, 0);
+    const CliRun stop = Cli({"calc", Path("empty.KORV")});
+    EXPECT_EQ(stop.exitCode, 3);
+    EXPECT_EQ(stop.err, "Ｎ値情報がありません\n");
+    EXPECT_TRUE(stop.out.empty());
+
+    // Layers typed out of order: a two-line notice, then the results.
+    ProjectData project;
+    ASSERT_TRUE(LoadProject(kExample, DefaultBasicInfo(), project));
+    std::swap(project.SoilLayers[1], project.SoilLayers[2]);
+    ASSERT_TRUE(SaveProject(Path("unsorted.KORV"), project));
+    const CliRun notice = Cli({"calc", Path("unsorted.KORV")});
+    EXPECT_EQ(notice.exitCode, 0);
+    EXPECT_EQ(notice.err, "土層情報の深度が昇順になってません\nソートを行い計算を行います\n");
+    EXPECT_FALSE(nlohmann::json::parse(notice.out)["points"].empty());
+}
+
+}  // namespace
+}  // namespace fljudge
