@@ -1,0 +1,94 @@
+#include "calc/liquefaction_index.h"
+
+#include <cmath>
+
+#include "calc/defined_value.h"
+
+namespace fljudge {
+namespace {
+
+double FiniteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
+
+void AppendNodes(CalcResults& results, double waterDepth) {
+    results.PlPointCount = 0;
+    for (int c = 1; c <= results.CalcPointCount; ++c) {
+        const CalcPoint& point = results.CalcPoints[c];
+        if (!(point.Depth >= waterDepth && (point.N >= 1 || point.Depth == waterDepth))) {
+            continue;
+        }
+        const int n = ++results.PlPointCount;
+        PlPoint& node = results.PlPoints[n];
+        node = PlPoint{};
+        node.Depth = point.Depth;
+        node.Thickness = FiniteOrZero(n == 1 ? point.Depth
+                                             : point.Depth - results.PlPoints[n - 1].Depth);
+        node.Target = point.Target;
+        node.N = point.N;
+        node.FL = point.FL;
+    }
+}
+
+// The groundwater node (and a layer bottom without an N value at the same
+// depth) carries the FL of the first N value at or below the water table.
+void ShareFirstFL(CalcResults& results) {
+    const int count = results.PlPointCount;
+    int first = 1;
+    while (first <= count && results.PlPoints[first].N < 1) {
+        ++first;
+    }
+    if (first > count) {
+        return;
+    }
+    const MaybePerMotion fl = results.PlPoints[first].FL;
+    for (int c = 1; c <= count; ++c) {
+        if (results.PlPoints[c].N < 1) {
+            results.PlPoints[c].FL = fl;
+        }
+    }
+}
+
+void SetIntegrands(CalcResults& results, double waterDepth) {
+    for (int c = 1; c <= results.PlPointCount; ++c) {
+        PlPoint& node = results.PlPoints[c];
+        const bool atWater = node.Depth == waterDepth && waterDepth <= 10;
+        if (!(atWater || node.Target == 1)) {
+            continue;
+        }
+        for (int k = 1; k <= kMotionCount; ++k) {
+            const MaybeReal fl = node.FL[k];
+            if (fl && *fl <= 1) {
+                node.Pli[k] = Round3Defined((1 - *fl) * (10 - 0.5 * node.Depth)).value_or(0.0);
+            }
+        }
+    }
+}
+
+void SumSlices(CalcResults& results) {
+    const int count = results.PlPointCount;
+    for (int c = 1; c <= count - 1; ++c) {
+        PlPoint& lower = results.PlPoints[c + 1];
+        const PlPoint& upper = results.PlPoints[c];
+        for (int k = 1; k <= kMotionCount; ++k) {
+            lower.PLSeg[k] =
+                Round3Defined((lower.Pli[k] + upper.Pli[k]) / 2 * lower.Thickness).value_or(0.0);
+        }
+    }
+    for (int k = 1; k <= kMotionCount; ++k) {
+        MaybeReal sum = 0.0;
+        for (int c = 1; c <= count && sum; ++c) {
+            sum = Round3Defined(*sum + results.PlPoints[c].PLSeg[k]);
+        }
+        results.PL[k] = sum.value_or(0.0);
+    }
+}
+
+}  // namespace
+
+void SumLiquefactionIndex(CalcResults& results, double waterDepth) {
+    AppendNodes(results, waterDepth);
+    ShareFirstFL(results);
+    SetIntegrands(results, waterDepth);
+    SumSlices(results);
+}
+
+}  // namespace fljudge
