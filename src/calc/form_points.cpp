@@ -29,7 +29,8 @@ PointSeed NPoint(const NValuePoint& row) {
 
 enum class Next { Layer, NValue, Both, None };
 
-// The merge walk over both tables in their stored order.
+}  // namespace
+
 void MergeRows(const ProjectData& project, PointSeeds& seeds) {
     const int layerCount = UsedRows(project.LayerCount, kMaxLayers);
     const int nValueCount = UsedRows(project.NValueCount, kMaxNValues);
@@ -37,6 +38,7 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
     // below the marker (the walk's marker then moves to 999 m, beyond any layer).
     const double marker = project.WaterDepth;
     bool waterPlaced = false;
+    seeds.Count = 0;
     int i = 1;
     int j = 1;
     // Every pass places one layer row, one N-value row, both, or the
@@ -92,11 +94,10 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
     }
 }
 
-// Ascending depth by the exact double loop over the full ranges: points of
-// equal depth end in the order this loop leaves them, which later steps read
-// (a data point at the groundwater depth comes before the groundwater point
-// unless it is the deepest point). Sorts depths and row indexes side by side
-// and moves the points once at the end.
+// Later steps read the order of equal depths (a data point at the groundwater
+// depth comes before the groundwater point unless it is the deepest point).
+// Sorts depths and row indexes side by side and moves the points once at the
+// end.
 void SortByDepth(PointSeeds& seeds) {
     const int count = seeds.Count;
     std::array<double, kMaxCalcPoints> depth{};
@@ -119,10 +120,7 @@ void SortByDepth(PointSeeds& seeds) {
     }
 }
 
-}  // namespace
-
 void FormPoints(const ProjectData& project, PointSeeds& seeds) {
-    seeds.Count = 0;
     MergeRows(project, seeds);
     SortByDepth(seeds);
 }

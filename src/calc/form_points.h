@@ -27,7 +27,17 @@ struct PointSeeds {
     int Count = 0;
 };
 
-// Merges the layer bottoms, the N-value depths and the groundwater level into
+// The merge walk over both tables in their stored order: forms one point
+// per layer bottom, per N value (one combined point where the walk meets a
+// layer and an N value of the same depth) and the groundwater point, placed
+// before the first row at or below the groundwater depth.
+void MergeRows(const ProjectData& project, PointSeeds& seeds);
+
+// Ascending depth by the exact double loop over the full ranges, so that
+// points of equal depth end in the order that loop leaves them.
+void SortByDepth(PointSeeds& seeds);
+
+// MergeRows, then SortByDepth: merges the layer bottoms, the N-value depths and the groundwater level into
 // points, every table row placed exactly once, and puts them in ascending
 // depth (points of equal depth in the order the calculation relies on).
 // Counts beyond a table's capacity are read as the capacity.
