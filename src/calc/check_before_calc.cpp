@@ -11,10 +11,14 @@ constexpr std::string_view kSortAndCalculate = "ソートを行い計算を行�
 
 // Counts as the tables hold them, kept within capacity so that a count no
 // writer should produce cannot make the checks read beyond the tables.
-int UsedRows(std::int16_t count, int capacity) { return std::clamp<int>(count, 0, capacity); }
+int UsedRows(std::int16_t count, int capacity) {
+    return std::clamp<int>(count, 0, capacity);
+}
 
 // The row number as the list lines show it: a blank in the sign position.
-std::string RowText(int row) { return " " + std::to_string(row); }
+std::string RowText(int row) {
+    return " " + std::to_string(row);
+}
 
 // One line "<prefix> i＝ j" per pair of rows with the same depth.
 template <class Table>
@@ -46,7 +50,9 @@ bool HasDescendingPair(const Table& table, int count) {
     return false;
 }
 
-CheckResult Stop(std::string message) { return {CheckOutcome::Stop, std::move(message)}; }
+CheckResult Stop(std::string message) {
+    return {CheckOutcome::Stop, std::move(message)};
+}
 
 CheckResult Notice(std::string_view firstLine) {
     std::string message(firstLine);

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
+#include <cmath>
 
 namespace fljudge {
 namespace {
 
-int UsedRows(std::int16_t count, int capacity) { return std::clamp<int>(count, 0, capacity); }
+int UsedRows(std::int16_t count, int capacity) {
+    return std::clamp<int>(count, 0, capacity);
+}
 
 PointSeed LayerPoint(const SoilLayer& layer) {
     PointSeed p;
@@ -94,29 +96,65 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
     }
 }
 
+namespace {
+
+// One pass a of the double loop over b in [from, to): wherever the depth at a
+// is less than the depth at b, the two swap. The values at a stay in
+// registers; the swaps are selects, so that the pass does not branch.
+void SwapPass(std::array<double, kMaxCalcPoints>& depth,
+              std::array<std::uint8_t, kMaxCalcPoints>& row, std::size_t a, std::size_t from,
+              std::size_t to) {
+    double depthA = depth[a];
+    std::uint8_t rowA = row[a];
+    for (std::size_t b = from; b < to; ++b) {
+        const double depthB = depth[b];
+        const std::uint8_t rowB = row[b];
+        const bool swap = depthA < depthB;
+        depth[b] = swap ? depthA : depthB;
+        row[b] = swap ? rowA : rowB;
+        depthA = swap ? depthB : depthA;
+        rowA = swap ? rowB : rowA;
+    }
+    depth[a] = depthA;
+    row[a] = rowA;
+}
+
+}  // namespace
+
 // Later steps read the order of equal depths (a data point at the groundwater
 // depth comes before the groundwater point unless it is the deepest point).
-// Sorts depths and row indexes side by side and moves the points once at the
+// Sorts depths and row numbers side by side and moves the points once at the
 // end.
 void SortByDepth(PointSeeds& seeds) {
-    const int count = seeds.Count;
-    std::array<double, kMaxCalcPoints> depth{};
-    std::array<std::uint8_t, kMaxCalcPoints> row{};
-    for (int a = 0; a < count; ++a) {
-        depth[static_cast<std::size_t>(a)] = seeds.Points[a + 1].Depth;
-        row[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a + 1);
+    const auto count = static_cast<std::size_t>(seeds.Count);
+    std::array<double, kMaxCalcPoints> depth;
+    std::array<std::uint8_t, kMaxCalcPoints> row;
+    bool allNumbers = true;
+    for (std::size_t a = 0; a < count; ++a) {
+        depth[a] = seeds.Points[static_cast<int>(a) + 1].Depth;
+        row[a] = static_cast<std::uint8_t>(a + 1);
+        allNumbers = allNumbers && !std::isnan(depth[a]);
     }
-    for (std::size_t a = 0; a < static_cast<std::size_t>(count); ++a) {
-        for (std::size_t b = 0; b < static_cast<std::size_t>(count); ++b) {
-            if (depth[a] < depth[b]) {
-                std::swap(depth[a], depth[b]);
-                std::swap(row[a], row[b]);
-            }
+    // The loop is: for a, for b, both over the full range, swap when depth a <
+    // depth b. Pass a = 1 leaves the largest depth at 1. Every later pass a
+    // finds the depths before a in ascending order; none of them up to the
+    // first one greater than depth a swaps, and once b has reached a, depth a
+    // is the largest, so no b beyond a swaps either. Only the passes' swaps
+    // are done; a depth that is not a number compares with none, and then
+    // the whole loop runs.
+    for (std::size_t a = 0; a < count; ++a) {
+        if (a == 0 || !allNumbers) {
+            SwapPass(depth, row, a, 0, a);
+            SwapPass(depth, row, a, a + 1, count);
+        } else {
+            const auto prefixEnd = depth.begin() + static_cast<std::ptrdiff_t>(a);
+            const auto firstGreater = std::upper_bound(depth.begin(), prefixEnd, depth[a]);
+            SwapPass(depth, row, a, static_cast<std::size_t>(firstGreater - depth.begin()), a);
         }
     }
     const PointSeeds unsorted = seeds;
-    for (int a = 1; a <= count; ++a) {
-        seeds.Points[a] = unsorted.Points[row[static_cast<std::size_t>(a - 1)]];
+    for (std::size_t a = 0; a < count; ++a) {
+        seeds.Points[static_cast<int>(a) + 1] = unsorted.Points[row[a]];
     }
 }
 

@@ -37,10 +37,10 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds);
 // points of equal depth end in the order that loop leaves them.
 void SortByDepth(PointSeeds& seeds);
 
-// MergeRows, then SortByDepth: merges the layer bottoms, the N-value depths and the groundwater level into
-// points, every table row placed exactly once, and puts them in ascending
-// depth (points of equal depth in the order the calculation relies on).
-// Counts beyond a table's capacity are read as the capacity.
+// MergeRows, then SortByDepth: merges the layer bottoms, the N-value depths and the groundwater
+// level into points, every table row placed exactly once, and puts them in ascending depth (points
+// of equal depth in the order the calculation relies on). Counts beyond a table's capacity are read
+// as the capacity.
 void FormPoints(const ProjectData& project, PointSeeds& seeds);
 
 }  // namespace fljudge

@@ -3,12 +3,23 @@
 #include <cmath>
 
 #include "calc/defined_value.h"
+#include "calc/resistance.h"
 
 namespace fljudge {
 namespace {
 
-double FiniteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
+double FiniteOrZero(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
 
+// Whether a node's end of its slices counts: targets, and the groundwater
+// depth while it lies within 10 m (below it nothing is a target).
+bool HasIntegrand(double depth, std::int16_t target, double waterDepth) {
+    return (depth == waterDepth && waterDepth <= 10) || target == 1;
+}
+
+// Nodes with an N value keep the point's FL, so their integrand is the
+// point's own Pli.
 void AppendNodes(CalcResults& results, double waterDepth) {
     results.PlPointCount = 0;
     for (int c = 1; c <= results.CalcPointCount; ++c) {
@@ -20,11 +31,14 @@ void AppendNodes(CalcResults& results, double waterDepth) {
         PlPoint& node = results.PlPoints[n];
         node = PlPoint{};
         node.Depth = point.Depth;
-        node.Thickness = FiniteOrZero(n == 1 ? point.Depth
-                                             : point.Depth - results.PlPoints[n - 1].Depth);
+        node.Thickness =
+            FiniteOrZero(n == 1 ? point.Depth : point.Depth - results.PlPoints[n - 1].Depth);
         node.Target = point.Target;
         node.N = point.N;
         node.FL = point.FL;
+        if (point.N >= 1 && HasIntegrand(node.Depth, node.Target, waterDepth)) {
+            node.Pli = point.Pli;
+        }
     }
 }
 
@@ -47,17 +61,12 @@ void ShareFirstFL(CalcResults& results) {
     }
 }
 
-void SetIntegrands(CalcResults& results, double waterDepth) {
+void SetIntegrandsWithoutNValue(CalcResults& results, double waterDepth) {
     for (int c = 1; c <= results.PlPointCount; ++c) {
         PlPoint& node = results.PlPoints[c];
-        const bool atWater = node.Depth == waterDepth && waterDepth <= 10;
-        if (!(atWater || node.Target == 1)) {
-            continue;
-        }
-        for (int k = 1; k <= kMotionCount; ++k) {
-            const MaybeReal fl = node.FL[k];
-            if (fl && *fl <= 1) {
-                node.Pli[k] = Round3Defined((1 - *fl) * (10 - 0.5 * node.Depth)).value_or(0.0);
+        if (node.N < 1 && HasIntegrand(node.Depth, node.Target, waterDepth)) {
+            for (int k = 1; k <= kMotionCount; ++k) {
+                node.Pli[k] = IntegrandPli(node.FL[k], node.Depth);
             }
         }
     }
@@ -87,7 +96,7 @@ void SumSlices(CalcResults& results) {
 void SumLiquefactionIndex(CalcResults& results, double waterDepth) {
     AppendNodes(results, waterDepth);
     ShareFirstFL(results);
-    SetIntegrands(results, waterDepth);
+    SetIntegrandsWithoutNValue(results, waterDepth);
     SumSlices(results);
 }
 

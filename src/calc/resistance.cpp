@@ -36,7 +36,9 @@ double FinesFactorC1(double fc) {
     return fc / 20 - 1;
 }
 
-double FinesTermC2(double fc) { return fc < 10 ? 0 : (fc - 10) / 18; }
+double FinesTermC2(double fc) {
+    return fc < 10 ? 0 : (fc - 10) / 18;
+}
 
 MaybeReal TriaxialStrengthRatio(MaybeReal na) {
     // The root of a negative Na has no value (gravelly soil with D50 above
@@ -65,13 +67,6 @@ MaybeReal MotionCorrectionCw(int motion, double rl) {
     return Round3Defined(cw);
 }
 
-double IntegrandPli(MaybeReal fl, double depth) {
-    if (!fl || *fl > 1) {
-        return 0;
-    }
-    return Round3Defined((1 - *fl) * (10 - 0.5 * depth)).value_or(0.0);
-}
-
 Factor ReductionFactorDE(MaybeReal fl, MaybeReal r, double depth) {
     const bool deep = depth > 10;
     const bool strong = r && *r > 0.3;
@@ -94,7 +89,16 @@ int AdoptedMotion(const PerMotion& de) {
 
 }  // namespace
 
-double Log10(double value) { return std::log(value) / std::log(10.0); }
+double Log10(double value) {
+    return std::log(value) / std::log(10.0);
+}
+
+double IntegrandPli(MaybeReal fl, double depth) {
+    if (!fl || *fl > 1) {
+        return 0;
+    }
+    return Round3Defined((1 - *fl) * (10 - 0.5 * depth)).value_or(0.0);
+}
 
 void SetResistance(CalcPoint& point, MaybeReal sigmaVE) {
     const MaybeReal n1 = CorrectedN1(point.N, sigmaVE);
@@ -119,11 +123,15 @@ void SetResistance(CalcPoint& point, MaybeReal sigmaVE) {
     point.RL = rl;
 
     for (int k = 1; k <= kMotionCount; ++k) {
-        const MaybeReal cw = rl ? MotionCorrectionCw(k, *rl) : std::nullopt;
-        const MaybeReal r = cw ? Round3Defined(*cw * *rl) : std::nullopt;
+        if (k == kLv2T1) {  // the same Cw as Lv1, and so the same R
+            point.Cw[k] = point.Cw[kLv1];
+            point.R[k] = point.R[kLv1];
+        } else {
+            point.Cw[k] = rl ? MotionCorrectionCw(k, *rl) : std::nullopt;
+            point.R[k] = point.Cw[k] ? Round3Defined(*point.Cw[k] * *rl) : std::nullopt;
+        }
+        const MaybeReal r = point.R[k];
         const MaybeReal fl = r && point.L[k] ? Round3Defined(*r / *point.L[k]) : std::nullopt;
-        point.Cw[k] = cw;
-        point.R[k] = r;
         point.FL[k] = fl;
         point.Pli[k] = IntegrandPli(fl, point.Depth);
         const Factor de = ReductionFactorDE(fl, r, point.Depth);

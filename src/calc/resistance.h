@@ -17,6 +17,11 @@ namespace fljudge {
 // stored as 0 where they would have no value.
 void SetResistance(CalcPoint& point, MaybeReal sigmaVE);
 
+// The liquefaction-index integrand (1 - FL)(10 - 0.5 x) at depth x, 0 from
+// FL > 1 on and for an FL without a value (or a product beyond any finite
+// number).
+double IntegrandPli(MaybeReal fl, double depth);
+
 // Log10(v) as the method writes it: ln v / ln 10.
 double Log10(double value);
 

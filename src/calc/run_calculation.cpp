@@ -94,7 +94,8 @@ void FillNPoints(CalcResults& results) {
         ++count;
         CalcPoint& row = results.NPoints[count];
         row = point;
-        const double span = count == 1 ? point.Depth : point.Depth - results.NPoints[count - 1].Depth;
+        const double span =
+            count == 1 ? point.Depth : point.Depth - results.NPoints[count - 1].Depth;
         row.Thickness = std::isfinite(span) ? span : 0.0;
     }
     results.NPointCount = static_cast<std::int16_t>(count);

@@ -5,7 +5,9 @@
 namespace fljudge {
 namespace {
 
-std::int16_t Flag(bool met) { return met ? 1 : 0; }
+std::int16_t Flag(bool met) {
+    return met ? 1 : 0;
+}
 
 MaybeReal AddSlice(MaybeReal thickness, double unitWeight, MaybeReal above) {
     if (!thickness || !above) {

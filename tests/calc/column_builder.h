@@ -1,9 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <initializer_list>
-
-#include <gtest/gtest.h>
 
 #include "calc/calc_point.h"
 #include "calc/run_calculation.h"
@@ -27,8 +27,8 @@ struct NRow {
 
 // A project with the given tables, in the order given, and design
 // coefficients (0.15, 0.45, 0.70).
-inline ProjectData Column(std::initializer_list<LayerRow> layers, std::initializer_list<NRow> nValues,
-                          double waterDepth) {
+inline ProjectData Column(std::initializer_list<LayerRow> layers,
+                          std::initializer_list<NRow> nValues, double waterDepth) {
     ProjectData project;
     NewProject(project, DefaultBasicInfo());
     project.DesignKhLv1 = 0.15;

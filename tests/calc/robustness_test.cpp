@@ -21,8 +21,12 @@ using column::Calculate;
 using column::Column;
 using column::PointAt;
 
-bool Finite(double v) { return std::isfinite(v); }
-bool Finite(const MaybeReal& v) { return !v || std::isfinite(*v); }
+bool Finite(double v) {
+    return std::isfinite(v);
+}
+bool Finite(const MaybeReal& v) {
+    return !v || std::isfinite(*v);
+}
 template <class T, int N>
 bool Finite(const OneBased<T, N>& values) {
     return std::all_of(values.begin(), values.end(), [](const T& v) { return Finite(v); });
@@ -95,8 +99,7 @@ TEST(UndefinedValues, StressRatioRoundedToZeroGivesNoFL) {
 }
 
 TEST(UndefinedValues, CoarseGravelGivesNoStrengthRatio) {
-    const CalcResults results =
-        Calculate(Column({{5, kGravelly, 5, 0, 1500, 0.5}}, {{3, 10}}, 1));
+    const CalcResults results = Calculate(Column({{5, kGravelly, 5, 0, 1500, 0.5}}, {{3, 10}}, 1));
     ExpectAllFinite(results);
     const CalcPoint p = PointAt(results, 3);
     ASSERT_LT(*p.Na, 0);
@@ -153,10 +156,12 @@ TEST(UndefinedValues, OverflowingPressuresStayUndefinedDownTheColumn) {
 // ---- random columns ---------------------------------------------------------
 
 class RandomColumns {
-public:
+  public:
     explicit RandomColumns(unsigned seed) : random_(seed) {}
 
-    double Uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(random_); }
+    double Uniform(double lo, double hi) {
+        return std::uniform_real_distribution<>(lo, hi)(random_);
+    }
     int Int(int lo, int hi) { return std::uniform_int_distribution<>(lo, hi)(random_); }
     bool OneIn(int n) { return Int(1, n) == 1; }
 
@@ -188,8 +193,8 @@ public:
             nDepths.erase(std::unique(nDepths.begin(), nDepths.end()), nDepths.end());
         }
         for (std::size_t j = 0; j < nDepths.size(); ++j) {
-            project.NValues[static_cast<int>(j) + 1] =
-                NValuePoint{nDepths[j], static_cast<std::int16_t>(OneIn(8) ? -Int(0, 3) : Int(0, 60))};
+            project.NValues[static_cast<int>(j) + 1] = NValuePoint{
+                nDepths[j], static_cast<std::int16_t>(OneIn(8) ? -Int(0, 3) : Int(0, 60))};
         }
         project.NValueCount = static_cast<std::int16_t>(nDepths.size());
         project.NValues[Int(1, project.NValueCount)].N = static_cast<std::int16_t>(Int(1, 50));
@@ -201,10 +206,19 @@ public:
         }
 
         switch (Int(1, 4)) {
-            case 1: project.WaterDepth = depths[static_cast<std::size_t>(Int(0, layers - 1))]; break;
-            case 2: project.WaterDepth = nDepths[static_cast<std::size_t>(Int(0, project.NValueCount - 1))]; break;
-            case 3: project.WaterDepth = 0; break;
-            default: project.WaterDepth = Uniform(0, deepest); break;
+            case 1:
+                project.WaterDepth = depths[static_cast<std::size_t>(Int(0, layers - 1))];
+                break;
+            case 2:
+                project.WaterDepth =
+                    nDepths[static_cast<std::size_t>(Int(0, project.NValueCount - 1))];
+                break;
+            case 3:
+                project.WaterDepth = 0;
+                break;
+            default:
+                project.WaterDepth = Uniform(0, deepest);
+                break;
         }
         project.DesignKhLv1 = Coefficient();
         project.DesignKhLv2T1 = Coefficient();
@@ -222,7 +236,7 @@ public:
         return info;
     }
 
-private:
+  private:
     // Sorted; the last one at `hi` when `reachHi`.
     std::vector<double> DistinctDepths(int count, double lo, double hi, bool reachHi) {
         std::vector<double> out;
@@ -246,20 +260,29 @@ private:
 
     double Coefficient() {
         switch (Int(1, 8)) {
-            case 1: return 0;
-            case 2: return -Uniform(0, 1);
-            case 3: return 1e300;
-            default: return Round3(Uniform(0, 2));
+            case 1:
+                return 0;
+            case 2:
+                return -Uniform(0, 1);
+            case 3:
+                return 1e300;
+            default:
+                return Round3(Uniform(0, 2));
         }
     }
 
     double Weight() {
         switch (Int(1, 10)) {
-            case 1: return 0;
-            case 2: return -Uniform(0, 100);
-            case 3: return std::numeric_limits<double>::max();
-            case 4: return -1e308;
-            default: return Uniform(5, 25);
+            case 1:
+                return 0;
+            case 2:
+                return -Uniform(0, 100);
+            case 3:
+                return std::numeric_limits<double>::max();
+            case 4:
+                return -1e308;
+            default:
+                return Uniform(5, 25);
         }
     }
 
@@ -299,11 +322,10 @@ TEST(RandomColumns, EveryRowPlacedOnceInAscendingDepthWithFiniteResults) {
         ASSERT_EQ(waterPoints, 1);
         ASSERT_EQ(seeds.Count, project.LayerCount + project.NValueCount + 1 - combined);
         for (int i = 1; i <= project.LayerCount; ++i) {
-            const auto hits = std::count_if(seeds.Points.begin(), seeds.Points.begin() + seeds.Count,
-                                            [&](const PointSeed& s) {
-                                                return s.FinesContent == 1000 + i &&
-                                                       s.Depth == project.SoilLayers[i].Depth;
-                                            });
+            const auto hits = std::count_if(
+                seeds.Points.begin(), seeds.Points.begin() + seeds.Count, [&](const PointSeed& s) {
+                    return s.FinesContent == 1000 + i && s.Depth == project.SoilLayers[i].Depth;
+                });
             ASSERT_EQ(hits, 1) << "layer " << i;
         }
         for (int j = 1; j <= project.NValueCount; ++j) {
@@ -334,8 +356,19 @@ TEST(RandomColumns, EveryRowPlacedOnceInAscendingDepthWithFiniteResults) {
 // calculation must still read and write only within its tables.
 TEST(RandomColumns, UncheckedDataStaysWithinTheTables) {
     std::mt19937 random(99);
-    const double values[] = {0,    1,     -1,   0.5,  10,   60,  61,
-                             999,  1000,  -60,  1e10, 1e300, -1e308,
+    const double values[] = {0,
+                             1,
+                             -1,
+                             0.5,
+                             10,
+                             60,
+                             61,
+                             999,
+                             1000,
+                             -60,
+                             1e10,
+                             1e300,
+                             -1e308,
                              std::numeric_limits<double>::max(),
                              std::numeric_limits<double>::lowest(),
                              std::numeric_limits<double>::denorm_min()};

@@ -105,11 +105,8 @@ TEST(RunCalculation, OverburdenPressuresAddRoundedSlicesDownTheColumn) {
         double sigmaV;
         double sigmaVE;
     };
-    for (const Case& c : std::vector<Case>{{1, 1, 18, 18},
-                                           {2, 1, 36, 36},
-                                           {2, 2, 36, 36},
-                                           {3, 1, 54, 44},
-                                           {10, 1, 180, 100}}) {
+    for (const Case& c : std::vector<Case>{
+             {1, 1, 18, 18}, {2, 1, 36, 36}, {2, 2, 36, 36}, {3, 1, 54, 44}, {10, 1, 180, 100}}) {
         const CalcPoint p = PointAt(results, c.depth, c.nth);
         EXPECT_EQ(p.SigmaV, c.sigmaV) << c.depth;
         EXPECT_EQ(p.SigmaVE, c.sigmaVE) << c.depth;
@@ -162,23 +159,18 @@ TEST(RunCalculation, JudgementConditionBoundaries) {
         int cond1, cond2, cond3;
     };
     const std::vector<Case> cases = {
-        {10, kSandy, 35, 0, 0.2, 0.05, 1, 1, 1},
-        {10.001, kSandy, 35, 0, 0.2, 0.05, 0, 1, 1},
-        {5, kClayey, 5, 0, 0.2, 0.05, 0, 1, 1},
-        {5, kGravelly, 5, 0, 0.2, 0.05, 0, 1, 1},
-        {5, kSandy, 40, 15, 0.2, 0.05, 1, 1, 1},
-        {5, kSandy, 35, 16, 0.2, 0.05, 1, 1, 1},
-        {5, kSandy, 40, 16, 0.2, 0.05, 1, 0, 1},
-        {5, kSandy, 5, 0, 10, 1, 1, 1, 1},
-        {5, kSandy, 5, 0, 10, 1.001, 1, 1, 0},
-        {5, kSandy, 5, 0, 10.001, 1, 1, 1, 0},
+        {10, kSandy, 35, 0, 0.2, 0.05, 1, 1, 1}, {10.001, kSandy, 35, 0, 0.2, 0.05, 0, 1, 1},
+        {5, kClayey, 5, 0, 0.2, 0.05, 0, 1, 1},  {5, kGravelly, 5, 0, 0.2, 0.05, 0, 1, 1},
+        {5, kSandy, 40, 15, 0.2, 0.05, 1, 1, 1}, {5, kSandy, 35, 16, 0.2, 0.05, 1, 1, 1},
+        {5, kSandy, 40, 16, 0.2, 0.05, 1, 0, 1}, {5, kSandy, 5, 0, 10, 1, 1, 1, 1},
+        {5, kSandy, 5, 0, 10, 1.001, 1, 1, 0},   {5, kSandy, 5, 0, 10.001, 1, 1, 1, 0},
     };
     for (const Case& c : cases) {
         const ProjectData project =
             Column({{20, c.soilClass, c.fc, c.ip, c.d50, c.d10}, {25}}, {{20, 10}}, c.waterDepth);
         const CalcPoint p = PointAt(Calculate(project), 20);
         SCOPED_TRACE(::testing::Message() << "hw " << c.waterDepth << " FC " << c.fc << " Ip "
-                                        << c.ip << " D50 " << c.d50 << " D10 " << c.d10);
+                                          << c.ip << " D50 " << c.d50 << " D10 " << c.d10);
         EXPECT_EQ(p.Cond1, c.cond1);
         EXPECT_EQ(p.Cond2, c.cond2);
         EXPECT_EQ(p.Cond3, c.cond3);
@@ -194,7 +186,8 @@ TEST(RunCalculation, ConditionOneHoldsAboveTheWaterAndEndsBelowTwentyMetres) {
 }
 
 TEST(RunCalculation, NPointsCarryTheSpanEachNValueRepresents) {
-    const CalcResults results = Calculate(Column({{3}, {5}}, {{1, 4}, {2, 0}, {2.5, 6}, {4.5, 7}}, 1));
+    const CalcResults results =
+        Calculate(Column({{3}, {5}}, {{1, 4}, {2, 0}, {2.5, 6}, {4.5, 7}}, 1));
     ASSERT_EQ(results.NPointCount, 3);
     EXPECT_EQ(results.NPoints[1].Depth, 1);
     EXPECT_EQ(results.NPoints[1].Thickness, 1);
