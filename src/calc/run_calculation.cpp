@@ -37,9 +37,9 @@ void CopySoilData(const CalcPoint& from, CalcPoint& to) {
 }
 
 // Thickness, unit weights by soil class and the design coefficients; the
-// thickness of each point is the slice from the point above. Returns the
-// thicknesses as computed, no value where the slice ran beyond any finite
-// number (stored as 0).
+// thickness of each point is the slice from the point above. `thickness`
+// receives the slices as computed: no value where one ran beyond any finite
+// number (stored as 0), so that the pressures below it have none either.
 void SetPointsFromSeeds(const PointSeeds& seeds, const ProjectData& project,
                         const BasicInfo& basicInfo, CalcResults& results,
                         OneBased<MaybeReal, kMaxCalcPoints>& thickness) {
