@@ -22,6 +22,21 @@ void BM_Round3(benchmark::State& state) {
 }
 BENCHMARK(BM_Round3);
 
+// Values whose fourth decimal is a 5 to the last digit, such as rd at 1.1 m
+// (1 - 0.0165 = 0.9835): only the 15-digit text decides their rounding.
+void BM_Round3_HalfWay(benchmark::State& state) {
+    double values[25];
+    for (int j = 0; j < 25; ++j) {
+        values[j] = 1 - 0.015 * (1.1 * (2 * j + 1));
+    }
+    int j = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fljudge::Round3(values[j]));
+        j = (j + 1) % 25;
+    }
+}
+BENCHMARK(BM_Round3_HalfWay);
+
 // The largest column: 30 layers and 50 N values at depths of their own, the
 // groundwater between them, 81 points.
 ProjectData LargestColumn() {

@@ -78,14 +78,20 @@ void SumSlices(CalcResults& results) {
         PlPoint& lower = results.PlPoints[c + 1];
         const PlPoint& upper = results.PlPoints[c];
         for (int k = 1; k <= kMotionCount; ++k) {
+            // A slice between two nodes without integrand is exactly 0 (the
+            // usual slice among non-targets); Round3 would return it as is.
+            const double ends = lower.Pli[k] + upper.Pli[k];
             lower.PLSeg[k] =
-                Round3Defined((lower.Pli[k] + upper.Pli[k]) / 2 * lower.Thickness).value_or(0.0);
+                ends == 0 ? 0.0 : Round3Defined(ends / 2 * lower.Thickness).value_or(0.0);
         }
     }
     for (int k = 1; k <= kMotionCount; ++k) {
         MaybeReal sum = 0.0;
         for (int c = 1; c <= count && sum; ++c) {
-            sum = Round3Defined(*sum + results.PlPoints[c].PLSeg[k]);
+            // Adding a slice of 0 leaves the rounded sum as it is.
+            if (results.PlPoints[c].PLSeg[k] != 0) {
+                sum = Round3Defined(*sum + results.PlPoints[c].PLSeg[k]);
+            }
         }
         results.PL[k] = sum.value_or(0.0);
     }
