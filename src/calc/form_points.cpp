@@ -31,6 +31,27 @@ PointSeed NPoint(const NValuePoint& row) {
 
 enum class Next { Layer, NValue, Both, None };
 
+// One pass a of the double loop over b in [from, to): wherever the depth at a
+// is less than the depth at b, the two swap. The values at a stay in
+// registers; the swaps are selects, so that the pass does not branch.
+void SwapPass(std::array<double, kMaxCalcPoints>& depth,
+              std::array<std::uint8_t, kMaxCalcPoints>& row, std::size_t a, std::size_t from,
+              std::size_t to) {
+    double depthA = depth[a];
+    std::uint8_t rowA = row[a];
+    for (std::size_t b = from; b < to; ++b) {
+        const double depthB = depth[b];
+        const std::uint8_t rowB = row[b];
+        const bool swap = depthA < depthB;
+        depth[b] = swap ? depthA : depthB;
+        row[b] = swap ? rowA : rowB;
+        depthA = swap ? depthB : depthA;
+        rowA = swap ? rowB : rowA;
+    }
+    depth[a] = depthA;
+    row[a] = rowA;
+}
+
 }  // namespace
 
 void MergeRows(const ProjectData& project, PointSeeds& seeds) {
@@ -96,37 +117,12 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
     }
 }
 
-namespace {
-
-// One pass a of the double loop over b in [from, to): wherever the depth at a
-// is less than the depth at b, the two swap. The values at a stay in
-// registers; the swaps are selects, so that the pass does not branch.
-void SwapPass(std::array<double, kMaxCalcPoints>& depth,
-              std::array<std::uint8_t, kMaxCalcPoints>& row, std::size_t a, std::size_t from,
-              std::size_t to) {
-    double depthA = depth[a];
-    std::uint8_t rowA = row[a];
-    for (std::size_t b = from; b < to; ++b) {
-        const double depthB = depth[b];
-        const std::uint8_t rowB = row[b];
-        const bool swap = depthA < depthB;
-        depth[b] = swap ? depthA : depthB;
-        row[b] = swap ? rowA : rowB;
-        depthA = swap ? depthB : depthA;
-        rowA = swap ? rowB : rowA;
-    }
-    depth[a] = depthA;
-    row[a] = rowA;
-}
-
-}  // namespace
-
 // Later steps read the order of equal depths (a data point at the groundwater
 // depth comes before the groundwater point unless it is the deepest point).
 // Sorts depths and row numbers side by side and moves the points once at the
 // end.
 void SortByDepth(PointSeeds& seeds) {
-    const auto count = static_cast<std::size_t>(seeds.Count);
+    const auto count = static_cast<std::size_t>(std::clamp(seeds.Count, 0, kMaxCalcPoints));
     std::array<double, kMaxCalcPoints> depth;
     std::array<std::uint8_t, kMaxCalcPoints> row;
     bool allNumbers = true;
