@@ -81,7 +81,8 @@ struct PlPoint {
 };
 
 // The results of one calculation, rebuilt from empty by every run. Rows
-// beyond each count are default points.
+// beyond each count are default points (the calculation clears what an
+// earlier run left there).
 struct CalcResults {
     OneBased<CalcPoint, kMaxCalcPoints> CalcPoints;
     std::int16_t CalcPointCount = 0;

@@ -54,17 +54,13 @@ MaybeReal TriaxialStrengthRatio(MaybeReal na) {
 }
 
 MaybeReal MotionCorrectionCw(int motion, double rl) {
-    double cw = 1.0;
-    if (motion == kLv2T2) {
-        if (rl <= 0.1) {
-            cw = 1.0;
-        } else if (rl <= 0.4) {
-            cw = 3.3 * rl + 0.67;
-        } else {
-            cw = 2.0;
-        }
+    if (motion != kLv2T2 || rl <= 0.1) {
+        return 1.0;  // as Round3 leaves it
     }
-    return Round3Defined(cw);
+    if (rl <= 0.4) {
+        return Round3Defined(3.3 * rl + 0.67);
+    }
+    return 2.0;
 }
 
 Factor ReductionFactorDE(MaybeReal fl, MaybeReal r, double depth) {

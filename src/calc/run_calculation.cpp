@@ -1,5 +1,6 @@
 #include "calc/run_calculation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/defined_value.h"
@@ -11,11 +12,12 @@
 namespace fljudge {
 namespace {
 
-// Rows beyond the new count go back to default points, so that nothing of an
-// earlier, longer column stays behind.
+// The rows an earlier, longer column used beyond the new count go back to
+// default points, so that nothing of it stays behind.
 template <class Row, int N>
-void ClearRowsAfter(OneBased<Row, N>& table, int count) {
-    for (int c = count + 1; c <= N; ++c) {
+void ClearRowsAfter(OneBased<Row, N>& table, int count, int earlierCount) {
+    const int end = std::clamp(earlierCount, 0, N);
+    for (int c = count + 1; c <= end; ++c) {
         table[c] = Row{};
     }
 }
@@ -68,7 +70,6 @@ void SetPointsFromSeeds(const PointSeeds& seeds, const ProjectData& project,
         p.Khg[kLv2T1] = project.DesignKhLv2T1;
         p.Khg[kLv2T2] = project.DesignKhLv2T2;
     }
-    ClearRowsAfter(results.CalcPoints, seeds.Count);
 }
 
 // Points without soil data of their own (N values between layer bottoms, the
@@ -99,13 +100,15 @@ void FillNPoints(CalcResults& results) {
         row.Thickness = std::isfinite(span) ? span : 0.0;
     }
     results.NPointCount = static_cast<std::int16_t>(count);
-    ClearRowsAfter(results.NPoints, count);
 }
 
 }  // namespace
 
 void RunCalculation(const ProjectData& project, const BasicInfo& basicInfo, CalcResults& results) {
     const double waterDepth = project.WaterDepth;
+    const int earlierPoints = results.CalcPointCount;
+    const int earlierNPoints = results.NPointCount;
+    const int earlierPlPoints = results.PlPointCount;
 
     PointSeeds seeds;
     FormPoints(project, seeds);
@@ -126,7 +129,10 @@ void RunCalculation(const ProjectData& project, const BasicInfo& basicInfo, Calc
     FillNPoints(results);
     results.PL = PerMotion{};
     SumLiquefactionIndex(results, waterDepth);
-    ClearRowsAfter(results.PlPoints, results.PlPointCount);
+
+    ClearRowsAfter(results.CalcPoints, results.CalcPointCount, earlierPoints);
+    ClearRowsAfter(results.NPoints, results.NPointCount, earlierNPoints);
+    ClearRowsAfter(results.PlPoints, results.PlPointCount, earlierPlPoints);
 }
 
 }  // namespace fljudge
