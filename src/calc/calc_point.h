@@ -66,13 +66,35 @@ struct CalcPoint {
 // At most one point per layer bottom, per N value and the groundwater point.
 inline constexpr int kMaxCalcPoints = kMaxLayers + kMaxNValues + 1;
 
-// The results of one calculation, rebuilt from empty by every run.
+// One node of the trapezoid integration of PL: a point at or below the
+// groundwater level that has an N value or lies at the groundwater depth.
+struct PlPoint {
+    double Depth = 0;
+    double Thickness = 0;  // from the node above (the first: its own depth), not rounded
+    std::int16_t Target = 0;
+    std::int16_t N = 0;  // the point's N value; nodes without one take an FL from below
+    MaybePerMotion FL{{{0.0, 0.0, 0.0}}};
+    PerMotion Pli;
+    PerMotion PLSeg;  // share of PL of the slice that ends at this node
+
+    friend bool operator==(const PlPoint&, const PlPoint&) = default;
+};
+
+// The results of one calculation, rebuilt from empty by every run. Rows
+// beyond each count are default points (the calculation clears what an
+// earlier run left there).
 struct CalcResults {
     OneBased<CalcPoint, kMaxCalcPoints> CalcPoints;
     std::int16_t CalcPointCount = 0;
     OneBased<CalcPoint, kMaxCalcPoints> NPoints;  // the CalcPoints with N >= 1
     std::int16_t NPointCount = 0;
     PerMotion PL;
+    // The working table of the PL integration; nothing outside the calculation
+    // needs it, it is kept to make the integration visible to tests.
+    OneBased<PlPoint, kMaxCalcPoints> PlPoints;
+    std::int16_t PlPointCount = 0;
+
+    friend bool operator==(const CalcResults&, const CalcResults&) = default;
 };
 
 }  // namespace fljudge
