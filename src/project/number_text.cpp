@@ -181,7 +181,11 @@ double RoundDecimals(double value, int decimals) {
         rounded = static_cast<double>(*fast) / kPowersOfTen[static_cast<std::size_t>(decimals)];
     } else {
         const std::string text = InsertPoint(ScaledDigitsExact(magnitude, decimals), decimals, false);
-        std::from_chars(text.data(), text.data() + text.size(), rounded);
+        // The 15-digit text of a value next to the largest double reads back
+        // beyond it; such a value is kept as it is.
+        if (std::from_chars(text.data(), text.data() + text.size(), rounded).ec != std::errc{}) {
+            return value;
+        }
     }
     if (rounded == 0) {
         return 0.0;

@@ -60,6 +60,7 @@ TEST(RoundDecimals, ReadsBackWhatTheFixedTextShows) {
     EXPECT_EQ(RoundDecimals(-2.3335, 3), -2.334);
     EXPECT_EQ(RoundDecimals(0.15 * 0.955 * 54 / 44, 3), 0.176);
     EXPECT_FALSE(std::signbit(RoundDecimals(-0.0001, 3)));
+    EXPECT_EQ(RoundDecimals(1.7976931348623157e308, 3), 1.7976931348623157e308);
     // Every value it gives is the double nearest to its three-decimal text.
     for (int i = -100000; i <= 100000; i += 7) {
         const double x = i / 997.0;
