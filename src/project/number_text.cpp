@@ -79,22 +79,67 @@ std::string ScaledDigitsExact(double magnitude, int decimals) {
     return scaled;
 }
 
-// Fast decision for the usual magnitudes: the rounded value times
-// 10^decimals as an integer, or nothing when |value| lies so close to a
-// half-way point that only the 15-digit text can decide.
-std::optional<std::int64_t> ScaledFast(double magnitude, int decimals) {
-    if (!(magnitude < 1e11) || decimals < 0 || decimals > 3) {
-        return std::nullopt;
+// The decimal exponent E of a magnitude in [1e-4, 1e9): 10^E <= magnitude < 10^(E+1).
+int DecimalExponent(double magnitude) {
+    static constexpr std::array<double, 13> kBounds = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3,
+                                                1e4,  1e5,  1e6,  1e7, 1e8, 1e9};
+    int exponent = -4;
+    for (const double bound : kBounds) {
+        if (magnitude < bound) {
+            break;
+        }
+        ++exponent;
     }
-    const double m = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return exponent;
+}
+
+// What the fast decision returns when only the 15-digit text can decide.
+constexpr std::int64_t kUndecided = -1;
+
+// The rounding of a value next to the half-way point H = whole + 1/2 (in
+// units of 10^-decimals). H has at most 13 significant digits, so it is a
+// point of the 15-digit grid: the text shows H itself, which rounds away from
+// zero, when the value lies within half a unit of its 15th digit of H, and a
+// neighbour on the value's side beyond that. Below 1e9 no power of ten lies
+// that close to H, so the value and H share that unit.
+std::int64_t ScaledNearHalfWay(double magnitude, double scale, std::int64_t whole, int decimals) {
+    if (!(magnitude >= 1e-4 && magnitude < 1e9)) {
+        return kUndecided;
+    }
+    const double halfWay = static_cast<double>(whole) + 0.5;
+    // Exact: the true difference is a small multiple of the product's last bit.
+    const double offset = std::fma(magnitude, scale, -halfWay);
+    static constexpr std::array<double, 19> kNegativePowers = {
+        1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,
+        1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0};
+    const int unitExponent = DecimalExponent(magnitude) - 14 + decimals;  // -18 .. -3
+    const double halfUnit = 0.5 * kNegativePowers[static_cast<std::size_t>(unitExponent + 18)];
+    const double distance = std::fabs(offset);
+    if (distance < halfUnit * (1 - 1e-9)) {
+        return whole + 1;
+    }
+    if (distance > halfUnit * (1 + 1e-9)) {
+        return whole + (offset > 0 ? 1 : 0);
+    }
+    return kUndecided;
+}
+
+// Fast decision for the usual magnitudes: the rounded value times
+// 10^decimals as an integer, or kUndecided.
+inline std::int64_t ScaledFast(double magnitude, int decimals) {
+    if (!(magnitude < 1e11) || decimals < 0 || decimals > 3) {
+        return kUndecided;
+    }
+    const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double m = magnitude * scale;
     const auto whole = static_cast<std::int64_t>(m);  // m >= 0: truncation is the floor
     const double fraction = m - static_cast<double>(whole);
     // The 15-digit text differs from the value by at most 5e-15 relative.
     const double tolerance = m * 1e-14 + 1e-300;
-    if (std::fabs(fraction - 0.5) <= tolerance) {
-        return std::nullopt;
+    if (std::fabs(fraction - 0.5) > tolerance) {
+        return whole + (fraction > 0.5 ? 1 : 0);
     }
-    return whole + (fraction > 0.5 ? 1 : 0);
+    return ScaledNearHalfWay(magnitude, scale, whole, decimals);
 }
 
 std::string InsertPoint(std::string scaled, int decimals, bool negative) {
@@ -163,9 +208,9 @@ std::string FormatFixed(double value, int decimals) {
     }
     const double magnitude = std::fabs(value);
     const bool negative = value < 0;
-    if (const auto fast = ScaledFast(magnitude, decimals)) {
+    if (const std::int64_t fast = ScaledFast(magnitude, decimals); fast != kUndecided) {
         char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, *fast);
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, fast);
         return InsertPoint(std::string(buffer, result.ptr), decimals, negative);
     }
     return InsertPoint(ScaledDigitsExact(magnitude, decimals), decimals, negative);
@@ -177,8 +222,8 @@ double RoundDecimals(double value, int decimals) {
     }
     const double magnitude = std::fabs(value);
     double rounded;
-    if (const auto fast = ScaledFast(magnitude, decimals)) {
-        rounded = static_cast<double>(*fast) / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    if (const std::int64_t fast = ScaledFast(magnitude, decimals); fast != kUndecided) {
+        rounded = static_cast<double>(fast) / kPowersOfTen[static_cast<std::size_t>(decimals)];
     } else {
         const std::string text = InsertPoint(ScaledDigitsExact(magnitude, decimals), decimals, false);
         // The 15-digit text of a value next to the largest double reads back
