@@ -47,7 +47,8 @@ int LoadAndCalculate(const std::filesystem::path& projectFile,
     calculated.basicInfo = *basicInfo;
     calculated.project = std::make_unique<ProjectData>();
     NewProject(*calculated.project, calculated.basicInfo);
-    if (const FileStatus status = LoadProject(projectFile, calculated.basicInfo, *calculated.project);
+    if (const FileStatus status =
+            LoadProject(projectFile, calculated.basicInfo, *calculated.project);
         !status) {
         ReportFileError(err, projectFile, status.reason);
         return kExitFile;

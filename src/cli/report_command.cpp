@@ -3,8 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <QDir>
 #include <QGuiApplication>
-#include <iostream>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,9 +71,8 @@ void RunReport(const ReportOptions& options) {
     std::vector<int> numbers;  // as the results window counts them
     if (options.page > 0) {
         if (options.page > pageCount) {
-            Fail(kExitUsage, "page " + FormatFixed(options.page, 0) +
-                                        " does not exist: the " + options.view + " has " +
-                                        FormatFixed(pageCount, 0) + " pages");
+            Fail(kExitUsage, "page " + FormatFixed(options.page, 0) + " does not exist: the " +
+                                 options.view + " has " + FormatFixed(pageCount, 0) + " pages");
         }
         pages = {viewPages[static_cast<std::size_t>(options.page - 1)]};
         numbers = {options.page};

@@ -82,7 +82,7 @@ std::string ScaledDigitsExact(double magnitude, int decimals) {
 // The decimal exponent E of a magnitude in [1e-4, 1e9): 10^E <= magnitude < 10^(E+1).
 int DecimalExponent(double magnitude) {
     static constexpr std::array<double, 13> kBounds = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3,
-                                                1e4,  1e5,  1e6,  1e7, 1e8, 1e9};
+                                                       1e4,  1e5,  1e6,  1e7, 1e8, 1e9};
     int exponent = -4;
     for (const double bound : kBounds) {
         if (magnitude < bound) {
@@ -156,7 +156,9 @@ std::string InsertPoint(std::string scaled, int decimals, bool negative) {
     return scaled;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -225,7 +227,8 @@ double RoundDecimals(double value, int decimals) {
     if (const std::int64_t fast = ScaledFast(magnitude, decimals); fast != kUndecided) {
         rounded = static_cast<double>(fast) / kPowersOfTen[static_cast<std::size_t>(decimals)];
     } else {
-        const std::string text = InsertPoint(ScaledDigitsExact(magnitude, decimals), decimals, false);
+        const std::string text =
+            InsertPoint(ScaledDigitsExact(magnitude, decimals), decimals, false);
         // The 15-digit text of a value next to the largest double reads back
         // beyond it; such a value is kept as it is.
         if (std::from_chars(text.data(), text.data() + text.size(), rounded).ec != std::errc{}) {

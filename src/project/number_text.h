@@ -25,10 +25,10 @@ std::string FormatFixed(double value, int decimals);
 double RoundDecimals(double value, int decimals);
 
 struct LeadingNumber {
-    bool found = false;    // the text starts (after blanks and tabs) with a number
-    bool inRange = true;   // false when the number lies beyond the range of a double
-    double value = 0;      // 0 when not found
-    std::size_t end = 0;   // index just past the number (0 when not found)
+    bool found = false;   // the text starts (after blanks and tabs) with a number
+    bool inRange = true;  // false when the number lies beyond the range of a double
+    double value = 0;     // 0 when not found
+    std::size_t end = 0;  // index just past the number (0 when not found)
 };
 
 // The leading decimal number of a text: blanks and tabs skipped, optional

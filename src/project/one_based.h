@@ -10,7 +10,7 @@ namespace fljudge {
 // the only place that knows about the offset to the underlying 0-based array.
 template <class T, int N>
 class OneBased {
-public:
+  public:
     static constexpr int kCapacity = N;
 
     constexpr T& operator[](int i) {

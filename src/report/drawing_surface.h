@@ -10,7 +10,7 @@ enum class LineStyle { Solid, Dashed };
 // recording for tests. Lengths are twips (1/1440 inch) from the page's top
 // left corner; texts are UTF-8; everything is drawn black, lines 1 wide.
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
 
     // Size of a one-line text in the surface's current font. The height is

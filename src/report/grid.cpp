@@ -62,7 +62,8 @@ int DisplayWidth(std::string_view text) {
 }
 
 std::string FormatField(MaybeReal value, std::string_view pattern, int width) {
-    std::string text = value ? FormatFixed(*value, DecimalsOf(pattern)) : std::string(kUndefinedText);
+    std::string text =
+        value ? FormatFixed(*value, DecimalsOf(pattern)) : std::string(kUndefinedText);
     const int padding = width - DisplayWidth(text);
     if (padding > 0) {
         text.insert(0, static_cast<std::size_t>(padding), ' ');

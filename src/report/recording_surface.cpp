@@ -8,7 +8,9 @@ namespace fljudge {
 namespace {
 
 // Grid positions are multiples of halves; recover them exactly.
-double Snap(double value) { return std::round(value * 1000.0) / 1000.0; }
+double Snap(double value) {
+    return std::round(value * 1000.0) / 1000.0;
+}
 
 }  // namespace
 
@@ -19,7 +21,9 @@ double RecordingSurface::TextWidth(std::string_view text) {
     return DisplayWidth(text) * cellWidth_ / 2;
 }
 
-double RecordingSurface::TextHeight(std::string_view) { return cellHeight_; }
+double RecordingSurface::TextHeight(std::string_view) {
+    return cellHeight_;
+}
 
 void RecordingSurface::DrawText(double x, double y, std::string_view text) {
     calls_.push_back({Kind::Text, x, y, 0, 0, std::string(text), LineStyle::Solid});
@@ -41,7 +45,9 @@ void RecordingSurface::SetLineStyle(LineStyle style) {
     calls_.push_back({Kind::Style, 0, 0, 0, 0, {}, style});
 }
 
-void RecordingSurface::Clear() { calls_.push_back({Kind::Clear, 0, 0, 0, 0, {}, LineStyle::Solid}); }
+void RecordingSurface::Clear() {
+    calls_.push_back({Kind::Clear, 0, 0, 0, 0, {}, LineStyle::Solid});
+}
 
 std::vector<RecordingSurface::GridTextCall> RecordingSurface::Texts() const {
     std::vector<GridTextCall> texts;

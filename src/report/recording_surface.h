@@ -12,7 +12,7 @@ namespace fljudge {
 // is a fixed grid: "計" is cellWidth by cellHeight twips, a half-width
 // character half as wide.
 class RecordingSurface final : public DrawingSurface {
-public:
+  public:
     enum class Kind { Text, Line, Rectangle, Circle, Style, Clear };
 
     struct Call {
@@ -55,7 +55,7 @@ public:
     double CellWidth() const { return cellWidth_; }
     double CellHeight() const { return cellHeight_; }
 
-private:
+  private:
     double cellWidth_;
     double cellHeight_;
     std::vector<Call> calls_;

@@ -17,10 +17,10 @@ void DrawReportPage(std::int16_t slot, DrawingSurface& surface, const ReportInpu
 void DrawListPage(std::int16_t page, DrawingSurface& surface, const ReportInput& input);
 
 // The page procedures behind DrawReportPage.
-void DrawMethodPage(DrawingSurface& surface);                                  // slot 1
-void DrawDesignConditionsPage(DrawingSurface& surface, const ReportInput& input);  // slot 2
-void DrawNValueConditionsPage(DrawingSurface& surface, const ReportInput& input);  // slot 3
+void DrawMethodPage(DrawingSurface& surface);                                              // slot 1
+void DrawDesignConditionsPage(DrawingSurface& surface, const ReportInput& input);          // slot 2
+void DrawNValueConditionsPage(DrawingSurface& surface, const ReportInput& input);          // slot 3
 void DrawTablePage(std::int16_t slot, DrawingSurface& surface, const ReportInput& input);  // 4..20
-void DrawChartPage(DrawingSurface& surface, const ReportInput& input);         // slot 21
+void DrawChartPage(DrawingSurface& surface, const ReportInput& input);  // slot 21
 
 }  // namespace fljudge

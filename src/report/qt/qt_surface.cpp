@@ -38,7 +38,9 @@ double QtSurface::TextWidth(std::string_view text) {
     return metrics_.horizontalAdvance(ToQString(text)) * 1440.0 / dpiX_;
 }
 
-double QtSurface::TextHeight(std::string_view) { return emTwips_; }
+double QtSurface::TextHeight(std::string_view) {
+    return emTwips_;
+}
 
 void QtSurface::DrawText(double x, double y, std::string_view text) {
     painter_.drawText(QPointF(ToDeviceX(x), ToDeviceY(y + ascentTwips_)), ToQString(text));
@@ -49,8 +51,8 @@ void QtSurface::DrawLine(double x1, double y1, double x2, double y2) {
 }
 
 void QtSurface::DrawRectangle(double x1, double y1, double x2, double y2) {
-    painter_.drawRect(QRectF(QPointF(ToDeviceX(x1), ToDeviceY(y1)),
-                             QPointF(ToDeviceX(x2), ToDeviceY(y2))));
+    painter_.drawRect(
+        QRectF(QPointF(ToDeviceX(x1), ToDeviceY(y1)), QPointF(ToDeviceX(x2), ToDeviceY(y2))));
 }
 
 void QtSurface::DrawCircle(double centerX, double centerY, double radius) {

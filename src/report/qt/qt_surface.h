@@ -12,7 +12,7 @@ namespace fljudge {
 // Twips become device units at the device's resolution, and texts are
 // measured on the device itself, so the character grid follows the device.
 class QtSurface final : public DrawingSurface {
-public:
+  public:
     // `painter` must be active on its device; `font` is the font of the page.
     QtSurface(QPainter& painter, const QFont& font);
 
@@ -25,7 +25,7 @@ public:
     void SetLineStyle(LineStyle style) override;
     void Clear() override;
 
-private:
+  private:
     double ToDeviceX(double twips) const { return twips * dpiX_ / 1440.0; }
     double ToDeviceY(double twips) const { return twips * dpiY_ / 1440.0; }
 
