@@ -5,6 +5,7 @@
 
 #include "report/grid.h"
 #include "report/report_pages.h"
+#include "report/soil_class_text.h"
 
 // The results list "計算結果一覧": one line of 35 columns per calculation
 // point, 40 points on page 1 and the rest on page 2.
@@ -89,19 +90,6 @@ struct ListLine {
     const CalcPoint& Point;
 };
 
-std::string_view SoilClassName(std::int16_t soilClass) {
-    switch (soilClass) {
-        case kSandy:
-            return "砂質土";
-        case kClayey:
-            return "粘性土";
-        case kGravelly:
-            return "礫質土";
-        default:
-            return {};
-    }
-}
-
 using ValueOf = MaybeReal (*)(const ListLine&);
 using TextOf = std::string_view (*)(const ListLine&);
 
@@ -129,7 +117,7 @@ constexpr auto kColumns = std::to_array<ListColumn>({
     {5, 4, 6, [](const ListLine& l) -> MaybeReal { return l.Point.Depth; }, nullptr, "0.000", 6, false},
     {9, 4, 10, [](const ListLine& l) -> MaybeReal { return l.Point.Thickness; }, nullptr, "0.000", 6, false},
     {13, 3, 14.5, [](const ListLine& l) -> MaybeReal { return l.Point.N; }, nullptr, "0", 2, false},
-    {16, 4, 17, nullptr, [](const ListLine& l) { return SoilClassName(l.Point.SoilClass); }, {}, 0, false},
+    {16, 4, 17, nullptr, [](const ListLine& l) { return SoilClassText(l.Point.SoilClass); }, {}, 0, false},
     {20, 5, 22, [](const ListLine& l) -> MaybeReal { return l.Point.GammaT1; }, nullptr, "0.000", 6, false},
     {25, 5, 27, [](const ListLine& l) -> MaybeReal { return l.Point.GammaT2; }, nullptr, "0.000", 6, false},
     {30, 5, 32, [](const ListLine& l) -> MaybeReal { return l.Point.GammaE2; }, nullptr, "0.000", 6, false},
