@@ -51,11 +51,11 @@ QString SoilClassText(double code) {
     return {};
 }
 
-GridSpec DosoFormSpec() {
+GridLayout DosoFormLayout() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    GridSpec spec;
-    spec.Caption = QStringLiteral("土層情報");
-    spec.Columns = {
+    GridLayout layout;
+    layout.Caption = QStringLiteral("土層情報");
+    layout.Columns = {
         {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1},
         {5.0, Fixed3Text, right, QStringLiteral("深度(m)"), -1},
         {5.0, Fixed3Text, right, QStringLiteral("層厚(m)"), -1},
@@ -69,12 +69,12 @@ GridSpec DosoFormSpec() {
         {5.5, Fixed3Text, right, QStringLiteral("平均粒径50%粒径(mm)"), -1},
         {5.5, Fixed3Text, right, QStringLiteral("平均粒径10%粒径(mm)"), -1},
     };
-    spec.Boxes = {{kDepth, 3},        {kGammaT1, 3},         {kGammaT1 + 1, 3}, {kGammaT1 + 2, 3},
-                  {kFinesContent, 3}, {kPlasticityIndex, 3}, {kD50, 3},         {kD10, 3}};
-    spec.MaxRows = kMaxLayers;
-    spec.TopRows = 1.5;
-    spec.HeadingRows = 4;
-    return spec;
+    layout.Boxes = {{kDepth, 3},        {kGammaT1, 3},         {kGammaT1 + 1, 3}, {kGammaT1 + 2, 3},
+                    {kFinesContent, 3}, {kPlasticityIndex, 3}, {kD50, 3},         {kD10, 3}};
+    layout.MaxRows = kMaxLayers;
+    layout.TopRows = 1.5;
+    layout.HeadingRows = 4;
+    return layout;
 }
 
 QLabel* NewValueLabel(QWidget* parent, const QString& name) {
@@ -103,7 +103,7 @@ bool IsEnter(int key) {
 
 DosoForm::DosoForm(ProjectData& project, const BasicInfo& basicInfo, GridEditorState& state,
                    QWidget* parent)
-    : GridEditor(DosoFormSpec(), state, parent), project_(project), basicInfo_(basicInfo) {
+    : GridEditor(DosoFormLayout(), state, parent), project_(project), basicInfo_(basicInfo) {
     setObjectName(QStringLiteral("DosoForm"));
     BuildWaterDepth();
     BuildSoilClass();

@@ -59,9 +59,9 @@ void LetWindowEventsRun() {
 
 }  // namespace
 
-GridEditor::GridEditor(const GridSpec& spec, GridEditorState& state, QWidget* parent)
-    : QDialog(parent), state_(state), spec_(spec) {
-    setWindowTitle(spec_.Caption);
+GridEditor::GridEditor(const GridLayout& editorLayout, GridEditorState& state, QWidget* parent)
+    : QDialog(parent), state_(state), layout_(editorLayout) {
+    setWindowTitle(layout_.Caption);
     buttonFace_ = palette().color(QPalette::Button);
 
     auto* menuBar = new QMenuBar(this);
@@ -107,27 +107,27 @@ void GridEditor::LayOut() {
     margin_ = unit_ / 2 + 4;
     markerWidth_ = static_cast<int>(std::lround(1.5 * unit_));
 
-    const auto count = spec_.Columns.size();
+    const auto count = layout_.Columns.size();
     columnX_.assign(count, 0);
     columnWidth_.assign(count, 0);
     // Cells overlap by their one-pixel border.
     int x = margin_ + markerWidth_ - 1;
     for (std::size_t c = 0; c < count; ++c) {
-        if (spec_.Columns[c].Under < 0) {
+        if (layout_.Columns[c].Under < 0) {
             columnX_[c] = x;
-            columnWidth_[c] = static_cast<int>(std::lround(spec_.Columns[c].Width * unit_));
+            columnWidth_[c] = static_cast<int>(std::lround(layout_.Columns[c].Width * unit_));
             x += columnWidth_[c] - 1;
         }
     }
     for (std::size_t c = 0; c < count; ++c) {
-        if (spec_.Columns[c].Under >= 0) {
-            columnX_[c] = columnX_[static_cast<std::size_t>(spec_.Columns[c].Under)];
+        if (layout_.Columns[c].Under >= 0) {
+            columnX_[c] = columnX_[static_cast<std::size_t>(layout_.Columns[c].Under)];
             columnWidth_[c] = unit_ / 2;
         }
     }
     gridRight_ = x + 1;
-    headingTop_ = margin_ / 2 + static_cast<int>(std::lround(spec_.TopRows * lineHeight_));
-    editTop_ = headingTop_ + static_cast<int>(std::lround(spec_.HeadingRows * lineHeight_)) + 4;
+    headingTop_ = margin_ / 2 + static_cast<int>(std::lround(layout_.TopRows * lineHeight_));
+    editTop_ = headingTop_ + static_cast<int>(std::lround(layout_.HeadingRows * lineHeight_)) + 4;
     gridTop_ = editTop_ + lineHeight_ + 8;
 
     const int scrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -141,13 +141,13 @@ QRect GridEditor::CellRect(int column, int top, int height) const {
 }
 
 void GridEditor::BuildHeadings() {
-    const int height = static_cast<int>(std::lround(spec_.HeadingRows * lineHeight_));
-    for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
-        if (spec_.Columns[c].Heading.isEmpty()) {
+    const int height = static_cast<int>(std::lround(layout_.HeadingRows * lineHeight_));
+    for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+        if (layout_.Columns[c].Heading.isEmpty()) {
             continue;
         }
         QLabel* heading = NewCell(body_, Qt::AlignCenter);
-        heading->setText(spec_.Columns[c].Heading);
+        heading->setText(layout_.Columns[c].Heading);
         heading->setWordWrap(true);
         heading->setGeometry(CellRect(static_cast<int>(c), headingTop_, height));
     }
@@ -161,13 +161,13 @@ void GridEditor::BuildEditRow() {
     No->setAlignment(Qt::AlignCenter);
     No->setGeometry(CellRect(0, editTop_, lineHeight_));
 
-    for (std::size_t i = 0; i < spec_.Boxes.size(); ++i) {
+    for (std::size_t i = 0; i < layout_.Boxes.size(); ++i) {
         auto* box = new QLineEdit(body_);
         box->setObjectName(QStringLiteral("IN_%1").arg(i));
         box->setAlignment(Qt::AlignRight);
         // Numbers only: the input method would type full-width digits.
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->setGeometry(CellRect(spec_.Boxes[i].Column, editTop_, lineHeight_));
+        box->setGeometry(CellRect(layout_.Boxes[i].Column, editTop_, lineHeight_));
         box->installEventFilter(this);
         IN.push_back(box);
     }
@@ -180,7 +180,7 @@ void GridEditor::BuildEditRow() {
 }
 
 void GridEditor::BuildGrid() {
-    LBL_Grid.resize(spec_.Columns.size());
+    LBL_Grid.resize(layout_.Columns.size());
     for (int k = 0; k < kLines; ++k) {
         const int top = gridTop_ + k * (lineHeight_ - 1);
         const auto line = static_cast<std::size_t>(k);
@@ -188,16 +188,16 @@ void GridEditor::BuildGrid() {
         COL[line]->setObjectName(QStringLiteral("COL_%1").arg(k));
         COL[line]->setGeometry(margin_, top, markerWidth_, lineHeight_);
         COL[line]->installEventFilter(this);
-        for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
-            const GridColumn& column = spec_.Columns[c];
+        for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+            const GridColumn& column = layout_.Columns[c];
             QLabel* cell = NewCell(body_, column.Align);
             cell->setObjectName(QStringLiteral("LBL_Grid%1_%2").arg(c).arg(k));
             cell->setGeometry(CellRect(static_cast<int>(c), top, lineHeight_));
             LBL_Grid[c][line] = cell;
         }
         // Hidden cells go beneath their neighbour and take no clicks.
-        for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
-            if (spec_.Columns[c].Under >= 0) {
+        for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+            if (layout_.Columns[c].Under >= 0) {
                 LBL_Grid[c][line]->lower();
             } else {
                 LBL_Grid[c][line]->installEventFilter(this);
@@ -319,8 +319,8 @@ void GridEditor::FillGrid() {
 }
 
 void GridEditor::FillLine(int line, const WorkRow& row) {
-    for (std::size_t c = 0; c < spec_.Columns.size(); ++c) {
-        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(spec_.Columns[c].Text(row[c]));
+    for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(layout_.Columns[c].Text(row[c]));
     }
 }
 
@@ -357,7 +357,7 @@ void GridEditor::LoadEditRow(int line) {
     const auto k = static_cast<std::size_t>(line);
     No->setText(LBL_Grid[0][k]->text());
     for (std::size_t i = 0; i < IN.size(); ++i) {
-        IN[i]->setText(LBL_Grid[static_cast<std::size_t>(spec_.Boxes[i].Column)][k]->text());
+        IN[i]->setText(LBL_Grid[static_cast<std::size_t>(layout_.Boxes[i].Column)][k]->text());
     }
 }
 
@@ -415,7 +415,7 @@ bool GridEditor::HoldsValidValue(int box) const {
         return false;
     }
     // Whole-number boxes are stored as 16-bit integers.
-    return spec_.Boxes[static_cast<std::size_t>(box)].Decimals > 0 ||
+    return layout_.Boxes[static_cast<std::size_t>(box)].Decimals > 0 ||
            ToInt16HalfEven(LeadingValue(text)).has_value();
 }
 
@@ -458,10 +458,10 @@ GridEditor::WorkRow GridEditor::ReadEditRow() {
     row[0] = state_.CurrentRow + 1;
     for (std::size_t i = 0; i < IN.size(); ++i) {
         double value = LeadingValue(IN[i]->text());
-        if (spec_.Boxes[i].Decimals == 0) {
+        if (layout_.Boxes[i].Decimals == 0) {
             value = ToInt16HalfEven(value).value_or(0);
         }
-        row[static_cast<std::size_t>(spec_.Boxes[i].Column)] = value;
+        row[static_cast<std::size_t>(layout_.Boxes[i].Column)] = value;
     }
     return row;
 }
@@ -469,7 +469,7 @@ GridEditor::WorkRow GridEditor::ReadEditRow() {
 // --- Row operations ---
 
 void GridEditor::AppendRow() {
-    if (state_.LastRow + 1 >= spec_.MaxRows) {
+    if (state_.LastRow + 1 >= layout_.MaxRows) {
         return;
     }
     state_.LastRow += 1;
@@ -487,12 +487,12 @@ void GridEditor::AppendRow() {
 }
 
 void GridEditor::InsertRow() {
-    if (state_.LastRow + 1 >= spec_.MaxRows) {
+    if (state_.LastRow + 1 >= layout_.MaxRows) {
         return;
     }
     const bool outside = !RowVisible(state_.CurrentRow);
     state_.LastRow += 1;
-    WorkRow last(spec_.Columns.size(), 0.0);
+    WorkRow last(layout_.Columns.size(), 0.0);
     last[0] = state_.LastRow + 1;
     workTable_.push_back(last);
     // Every row from the current one down moves one place; the current row
@@ -633,7 +633,7 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
                 // message box or a menu leaves the text as typed.
                 const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
                 if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                    const int decimals = spec_.Boxes[static_cast<std::size_t>(index)].Decimals;
+                    const int decimals = layout_.Boxes[static_cast<std::size_t>(index)].Decimals;
                     (*box)->setText(FixedText(LeadingValue((*box)->text()), decimals));
                     AfterBoxLeft(index);
                 }
@@ -667,7 +667,7 @@ int GridEditor::GridLineOf(const QObject* watched) const {
             return k;
         }
         for (std::size_t c = 0; c < LBL_Grid.size(); ++c) {
-            if (LBL_Grid[c][line] == watched && spec_.Columns[c].Under < 0) {
+            if (LBL_Grid[c][line] == watched && layout_.Columns[c].Under < 0) {
                 return k;
             }
         }
@@ -693,7 +693,7 @@ bool GridEditor::HandleBoxKey(int box, QKeyEvent* event) {
             return false;
         default:
             return !TakesCharacter(event->text(),
-                                   spec_.Boxes[static_cast<std::size_t>(box)].Decimals > 0);
+                                   layout_.Boxes[static_cast<std::size_t>(box)].Decimals > 0);
     }
 }
 

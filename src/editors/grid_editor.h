@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editors/grid_editor_state.h"
-#include "editors/grid_spec.h"
+#include "editors/grid_layout.h"
 
 class QAction;
 class QKeyEvent;
@@ -21,7 +21,7 @@ namespace fljudge {
 // of text boxes above them, with the menu commands "追加" (append), "挿入"
 // (insert), "削除" (delete), "設定" (write back and close) and "中止" (close).
 // The editor works on its own copy of the table; the project changes only on
-// "設定". A derived editor supplies its columns (GridSpec) and the few steps
+// "設定". A derived editor supplies its columns (GridLayout) and the few steps
 // that differ: reading and writing the project, the default row, the edit-row
 // controls beyond the text boxes and the order in which Enter moves.
 class GridEditor : public QDialog {
@@ -40,7 +40,7 @@ class GridEditor : public QDialog {
     void done(int result) override;
 
   protected:
-    GridEditor(const GridSpec& spec, GridEditorState& state, QWidget* parent);
+    GridEditor(const GridLayout& layout, GridEditorState& state, QWidget* parent);
 
     // The rows of the project table, column 0 already numbered.
     virtual std::vector<WorkRow> ReadProject() const = 0;
@@ -142,7 +142,7 @@ class GridEditor : public QDialog {
     void ShowWaitPointer();
     void RestorePointer();
 
-    GridSpec spec_;
+    GridLayout layout_;
     QWidget* body_ = nullptr;
     bool opened_ = false;
     bool waiting_ = false;

@@ -8,26 +8,26 @@ namespace {
 constexpr int kDepthColumn = 1;
 constexpr int kNColumn = 2;
 
-GridSpec NFormSpec() {
+GridLayout NFormLayout() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    GridSpec spec;
-    spec.Caption = QStringLiteral("N値情報");
-    spec.Columns = {
+    GridLayout layout;
+    layout.Caption = QStringLiteral("N値情報");
+    layout.Columns = {
         {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1},
         {5.0, Fixed3Text, right, QStringLiteral("深度"), -1},
         {4.0, WholeText, right, QStringLiteral("Ｎ値"), -1},
     };
-    spec.Boxes = {{kDepthColumn, 3}, {kNColumn, 0}};
-    spec.MaxRows = kMaxNValues;
-    spec.HeadingRows = 1;
-    return spec;
+    layout.Boxes = {{kDepthColumn, 3}, {kNColumn, 0}};
+    layout.MaxRows = kMaxNValues;
+    layout.HeadingRows = 1;
+    return layout;
 }
 
 }  // namespace
 
 NForm::NForm(ProjectData& project, const BasicInfo& /*basicInfo*/, GridEditorState& state,
              QWidget* parent)
-    : GridEditor(NFormSpec(), state, parent), project_(project) {
+    : GridEditor(NFormLayout(), state, parent), project_(project) {
     setObjectName(QStringLiteral("NForm"));
 }
 

@@ -52,13 +52,13 @@ MainForm::MainForm(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(AppTitle());
 
-    struct ButtonSpec {
+    struct ButtonEntry {
         QPushButton** button;
         const char* name;
         const char* caption;
         void (MainForm::*slot)();
     };
-    const ButtonSpec buttons[] = {
+    const ButtonEntry buttons[] = {
         {&Command1, "Command1", "基本情報設定", &MainForm::OnBasicInfoSettings},
         {&Command2, "Command2", "設計条件設定", &MainForm::OnDesignConditionSettings},
         {&Command3, "Command3", "土層情報設定", &MainForm::OnSoilLayerSettings},
@@ -70,13 +70,13 @@ MainForm::MainForm(AppState& state, QWidget* parent)
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(28, 20, 28, 24);
     column->setSpacing(10);
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), central);
-        button->setObjectName(QLatin1String(spec.name));
+    for (const ButtonEntry& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), central);
+        button->setObjectName(QLatin1String(entry.name));
         button->setFixedSize(kButtonWidth, kButtonHeight);
-        connect(button, &QPushButton::clicked, this, spec.slot);
+        connect(button, &QPushButton::clicked, this, entry.slot);
         column->addWidget(button);
-        *spec.button = button;
+        *entry.button = button;
     }
     setCentralWidget(central);
     // Keyboard order: basic information, soil layers, N values, design

@@ -23,7 +23,7 @@ struct EditBox {
 };
 
 // What distinguishes one grid editor from another.
-struct GridSpec {
+struct GridLayout {
     QString Caption;
     std::vector<GridColumn> Columns;
     std::vector<EditBox> Boxes;  // index 0 is the depth
