@@ -29,10 +29,15 @@ std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem
     if (!file) {
         return info;
     }
-    const FileStatus status = ReadBasicInfoFile(*file, info);
-    if (!status) {
-        ReportFileError(err, *file, status.reason);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(*file, error)) {
+        ReportFileError(err, *file, "ファイルが見つかりません");
         return std::nullopt;
+    }
+    // Read as the program reads its Base.ini: a value the file does not give
+    // keeps its built-in default, and the reason is told.
+    if (const FileStatus status = ReadBasicInfoFile(*file, info); !status) {
+        ReportFileError(err, *file, status.reason);
     }
     return info;
 }

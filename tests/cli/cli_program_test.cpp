@@ -120,9 +120,8 @@ TEST_F(CliProgram, FileErrorsExitWithTwoAndSayWhy) {
         {"calc", Path("none.KORV")},
         {"calc", Path("short.KORV")},
         {"calc", kExample.string(), "--base", Path("none.ini")},
-        {"calc", kExample.string(), "--base", Path("short.ini")},
         {"new", Path("none/a.KORV")},
-        {"new", Path("a.KORV"), "--base", Path("short.ini")},
+        {"new", Path("a.KORV"), "--base", Path("none.ini")},
         {"resave", Path("short.KORV"), Path("b.KORV")},
         {"resave", kExample.string(), Path("none/b.KORV")},
     };
@@ -136,6 +135,16 @@ TEST_F(CliProgram, FileErrorsExitWithTwoAndSayWhy) {
     EXPECT_FALSE(std::filesystem::exists(Path("b.KORV")));
     const CliRun missing = Cli({"calc", Path("none.KORV")});
     EXPECT_EQ(missing.err, Path("none.KORV") + ": ファイルが見つかりません\n");
+}
+
+TEST_F(CliProgram, AShortSettingsFileKeepsTheDefaultsForTheRestAndSaysSo) {
+    WriteBytes(Path("short.ini"), "20,20,10\r\n");
+    const CliRun run = Cli({"new", Path("a.KORV"), "--base", Path("short.ini")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find(Path("short.ini") + ": "), std::string::npos) << run.err;
+    ProjectData project;
+    NewProject(project, DefaultBasicInfo());
+    EXPECT_EQ(ReadBytes(Path("a.KORV")), ProjectFileBytes(project).value());
 }
 
 TEST_F(CliProgram, ResaveGivesTheStandardLayout) {
