@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/check_before_calc.h"
 #include "project/basic_info_file.h"
 #include "project/project_file.h"
 #include "support/temp_folder.h"
@@ -57,12 +56,6 @@ class CliProgram : public ::testing::Test {
 
     // The checks of the calculation are built separately; until they are, the
     // tests that need a check to stop cannot run.
-    static bool ChecksBuilt() {
-        ProjectData empty;
-        NewProject(empty, DefaultBasicInfo());
-        return CheckBeforeCalc(empty).outcome == CheckOutcome::Stop;
-    }
-
     TempFolder folder_;
 };
 
@@ -174,9 +167,6 @@ TEST_F(CliProgram, CalcPrintsJsonOrCsv) {
 }
 
 TEST_F(CliProgram, FailedCheckExitsWithThreeAndANoticeGoesOn) {
-    if (!ChecksBuilt()) {
-        GTEST_SKIP() << "the checks before the calculation are not built yet";
-    }
     ASSERT_EQ(Cli({"new", Path("empty.KORV")}).exitCode, 0);
     const CliRun stop = Cli({"calc", Path("empty.KORV")});
     EXPECT_EQ(stop.exitCode, 3);

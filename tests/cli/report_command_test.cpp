@@ -45,11 +45,6 @@ class ReportCommandTest : public testing::Test {
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
     }
 
-    // Projects can be rendered only where project files can be read.
-    static bool CannotReadProjects(const CliRun& run) {
-        return run.exitCode == 2 && run.err.find("未実装") != std::string::npos;
-    }
-
     std::string Out(const std::string& name) const { return (out_ / name).string(); }
 
     fs::path out_;
@@ -72,9 +67,6 @@ TEST_F(ReportCommandTest, AnOutputIsNeeded) {
 TEST_F(ReportCommandTest, WritesEveryPageOfTheViewAsOnePdf) {
     const CliRun report = Run("report " + test::Quoted(Data("eleven_points.KORV")) + " -o " +
                               test::Quoted(Out("report.pdf")));
-    if (CannotReadProjects(report)) {
-        GTEST_SKIP() << "project files cannot be read in this build";
-    }
     ASSERT_EQ(report.exitCode, 0) << report.err;
     EXPECT_EQ(report.err, "");
     test::PdfInfo info = test::ReadPdfInfo(Out("report.pdf"));
@@ -97,9 +89,6 @@ TEST_F(ReportCommandTest, WritesEveryPageOfTheViewAsOnePdf) {
 TEST_F(ReportCommandTest, PngFilesAreNamedToSortInPageOrder) {
     const CliRun all = Run("report " + test::Quoted(Data("eleven_points.KORV")) + " --png " +
                            test::Quoted(Out("pages")) + " --dpi 40");
-    if (CannotReadProjects(all)) {
-        GTEST_SKIP() << "project files cannot be read in this build";
-    }
     ASSERT_EQ(all.exitCode, 0) << all.err;
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(out_ / "pages")) {
@@ -122,9 +111,6 @@ TEST_F(ReportCommandTest, PngFilesAreNamedToSortInPageOrder) {
 TEST_F(ReportCommandTest, APageBeyondTheViewEndsWithCode1) {
     const CliRun run = Run("report " + test::Quoted(Data("eleven_points.KORV")) + " --page 12 -o " +
                            test::Quoted(Out("x.pdf")));
-    if (CannotReadProjects(run)) {
-        GTEST_SKIP() << "project files cannot be read in this build";
-    }
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("11 pages"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(Out("x.pdf")));
@@ -133,9 +119,6 @@ TEST_F(ReportCommandTest, APageBeyondTheViewEndsWithCode1) {
 TEST_F(ReportCommandTest, ChecksStopWithCode3OrGoOnAfterANotice) {
     const CliRun stop = Run("report " + test::Quoted(Data("no_n_values.KORV")) + " -o " +
                             test::Quoted(Out("stop.pdf")));
-    if (CannotReadProjects(stop)) {
-        GTEST_SKIP() << "project files cannot be read in this build";
-    }
     EXPECT_EQ(stop.exitCode, 3);
     EXPECT_EQ(stop.err, "Ｎ値情報がありません\n");
     EXPECT_FALSE(fs::exists(Out("stop.pdf")));

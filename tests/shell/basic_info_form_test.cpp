@@ -7,7 +7,6 @@
 #include <QTest>
 #include <memory>
 
-#include "file_code_probe.h"
 #include "modal_answer.h"
 #include "shell/fs_path.h"
 #include "shell/number_field.h"
@@ -133,9 +132,6 @@ void BasicInfoFormTest::EnterGoesToTheNextFieldAndFrom32To0() {
 }
 
 void BasicInfoFormTest::SetStoresEveryFieldAndWritesBaseIni() {
-    if (!test::BasicInfoFileWrites()) {
-        QSKIP("Base.ini code not merged yet");
-    }
     TypeInto(0, "12");
     TypeInto(1, "abc");
     TypeInto(24, "0.1234");
@@ -160,18 +156,12 @@ void BasicInfoFormTest::SetStoresEveryFieldAndWritesBaseIni() {
 }
 
 void BasicInfoFormTest::SetTakesTheFieldBeingTyped() {
-    if (!test::BasicInfoFileWrites()) {
-        QSKIP("Base.ini code not merged yet");
-    }
     TypeInto(20, "1.5");  // B2 CIIz, still focused
     form_->findChild<QPushButton*>("CMD_Set")->click();
     QCOMPARE(info_.RegionFactorTable[4][3], 1.5);
 }
 
 void BasicInfoFormTest::SetThatCannotWriteSaysWhyAndKeepsTheValues() {
-    if (!test::BasicInfoFileWrites()) {
-        QSKIP("Base.ini code not merged yet");
-    }
     // Base.ini cannot be written where a folder of that name stands.
     QVERIFY(QDir(folder_->path()).mkdir("Base.ini"));
     TypeInto(0, "21");
@@ -205,9 +195,6 @@ void BasicInfoFormTest::InitialiseRestoresTheDefaultsAtOnce() {
     QVERIFY(!form_->isVisible());
     QVERIFY(info_ == DefaultBasicInfo());
     QVERIFY(!anyModal.Seen());
-    if (!test::BasicInfoFileWrites()) {
-        QSKIP("Base.ini code not merged yet");
-    }
     QVERIFY2(!QFile::exists(BaseIni()), "Base.ini is still there");
 }
 

@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-#include "file_code_probe.h"
 #include "modal_answer.h"
 #include "shell/app_state.h"
 #include "shell/application_setup.h"
@@ -298,9 +297,6 @@ void MainFormTest::FailedSaveSaysWhy() {
 }
 
 void MainFormTest::SavedProjectLoadsBack() {
-    if (!test::ProjectFileWrites()) {
-        QSKIP("project-file code not merged yet");
-    }
     const QString path = folder_.filePath("現場.KORV");
     form_->FileDialog().SetRunner([&](QFileDialog&) { return std::optional<QString>(path); });
     const ProjectData saved = state_->Project;

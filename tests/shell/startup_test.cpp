@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-#include "file_code_probe.h"
 #include "modal_answer.h"
 #include "shell/app_state.h"
 #include "shell/fs_path.h"
@@ -135,9 +134,6 @@ void StartupTest::TitleStaysOnScreenForTheWholePause() {
 }
 
 void StartupTest::UnreadableBaseIniIsReportedOnceTheMainWindowIsUp() {
-    if (!test::BasicInfoFileWrites()) {
-        QSKIP("Base.ini code not merged yet");
-    }
     {
         QFile file(folder_.filePath("Base.ini"));
         QVERIFY(file.open(QIODevice::WriteOnly));
