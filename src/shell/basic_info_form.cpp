@@ -153,7 +153,7 @@ void BasicInfoForm::OnSet() {
     const FileStatus status = BasicInfoFile(BasicInfoFileMode::Write, info_, programFolder_);
     if (!status) {
         ShowFileError(this, QStringLiteral("基本情報を保存できませんでした"),
-                      FromFsPath(programFolder_ / "Base.ini"),
+                      FromFsPath(programFolder_ / kBasicInfoFileName),
                       QString::fromStdString(status.reason));
     }
     accept();
@@ -164,7 +164,7 @@ void BasicInfoForm::OnInitialise() {
     FillFields();
     if (!status) {
         ShowFileError(this, QStringLiteral("基本情報ファイルを削除できませんでした"),
-                      FromFsPath(programFolder_ / "Base.ini"),
+                      FromFsPath(programFolder_ / kBasicInfoFileName),
                       QString::fromStdString(status.reason));
     }
 }

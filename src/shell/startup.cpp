@@ -82,7 +82,7 @@ std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks)
     if (!basicRead) {
         QTimer::singleShot(0, main.get(), [window = main.get(), &state, basicRead] {
             ShowFileError(window, QStringLiteral("基本情報ファイルを読み込めませんでした"),
-                          FromFsPath(state.ProgramFolder / "Base.ini"),
+                          FromFsPath(state.ProgramFolder / kBasicInfoFileName),
                           QString::fromStdString(basicRead.reason));
         });
     }
