@@ -2,12 +2,11 @@
 
 #include <QString>
 
+#include "project/application_title.h"
+
 class QWidget;
 
 namespace fljudge {
-
-// Caption of the editors' message boxes: the application title.
-inline constexpr char kApplicationTitle[] = "液状化判定プログラム";
 
 // "入力値に誤りがあります。" with the exclamation icon and an OK button.
 void ShowInputError(QWidget* parent);

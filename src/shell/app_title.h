@@ -2,11 +2,13 @@
 
 #include <QString>
 
+#include "project/application_title.h"
+
 namespace fljudge {
 
 // The caption of the main window and of every message box.
 inline QString AppTitle() {
-    return QStringLiteral("液状化判定プログラム");
+    return QString::fromUtf8(kApplicationTitle);
 }
 
 }  // namespace fljudge

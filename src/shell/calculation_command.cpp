@@ -3,19 +3,14 @@
 #include <QMessageBox>
 
 #include "report/report_input.h"
+#include "shell/app_title.h"
 #include "shell/calc_form.h"
 
 namespace fljudge {
-namespace {
-
-const QString kProgramTitle = QStringLiteral("液状化判定プログラム");
-
-}  // namespace
-
 void ShowProgramMessage(QWidget* parent, const QString& text) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, lines, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, AppTitle(), lines, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
