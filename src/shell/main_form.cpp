@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -39,9 +41,15 @@ constexpr int kButtonHeight = 36;
 
 }  // namespace
 
-QUrl HelpPageUrl() {
-    return QUrl(QStringLiteral("https://") + QString::fromUtf8(kHelpHost) +
-                QStringLiteral("/download/kr_tansa/help/FlHelpMain.html"));
+QUrl HelpPageUrl(const QString& programFolder) {
+    const QString pagePath = QStringLiteral("download/kr_tansa/help/FlHelpMain.html");
+    const QFileInfo local(
+        QDir(programFolder).filePath(QStringLiteral("../share/fljudge/help/") + pagePath));
+    if (local.isFile()) {
+        return QUrl::fromLocalFile(local.canonicalFilePath());
+    }
+    return QUrl(QStringLiteral("https://") + QString::fromUtf8(kHelpHost) + QStringLiteral("/") +
+                pagePath);
 }
 
 MainForm::MainForm(AppState& state, QWidget* parent)
@@ -184,7 +192,7 @@ void MainForm::OnSave() {
 }
 
 void MainForm::OnHelp() {
-    const QUrl url = HelpPageUrl();
+    const QUrl url = HelpPageUrl(QCoreApplication::applicationDirPath());
     if (!openUrl_(url)) {
         ShowWarning(this, {QStringLiteral("ヘルプを表示するWebブラウザを起動できませんでした"),
                            url.toString()});

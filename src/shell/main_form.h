@@ -16,8 +16,10 @@ namespace fljudge {
 struct AppState;
 class TitleForm;
 
-// The help page below the help server's root.
-QUrl HelpPageUrl();
+// The manual: the local copy that the build and the installation put beside
+// the program (<folder of the executable>/../share/fljudge/help), or the help
+// server's page when there is none.
+QUrl HelpPageUrl(const QString& programFolder);
 
 // "液状化判定プログラム": the launcher. Six buttons open the editors, run the
 // calculation and end the program; the menus hold New, Load, Save, Exit, the

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -68,7 +70,8 @@ class MainFormTest : public QObject {
     void FailedLoadKeepsTheProjectAndSaysWhy();
     void FailedSaveSaysWhy();
     void SavedProjectLoadsBack();
-    void HelpOpensThePageInTheBrowser();
+    void HelpOpensTheLocalManual();
+    void HelpPageIsTheLocalCopyWhenThereIsOne();
     void HelpWithoutBrowserSaysSo();
     void VersionWindowIsModelessWithCloseButton();
     void ConditionButtonsOpenTheirEditorsModal_data();
@@ -312,7 +315,7 @@ void MainFormTest::SavedProjectLoadsBack() {
     QVERIFY(state_->Project == saved);
 }
 
-void MainFormTest::HelpOpensThePageInTheBrowser() {
+void MainFormTest::HelpOpensTheLocalManual() {
     QList<QUrl> opened;
     form_->SetUrlOpener([&](const QUrl& url) {
         opened << url;
@@ -323,9 +326,29 @@ void MainFormTest::HelpOpensThePageInTheBrowser() {
     QTest::qWait(50);
     QVERIFY(!anyModal.Seen());
     QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened[0].scheme(), QString("https"));
-    QCOMPARE(opened[0].host(), QString::fromUtf8(kHelpHost));
-    QCOMPARE(opened[0].path(), QString("/download/kr_tansa/help/FlHelpMain.html"));
+    // The build copies the manual beside the program as the installation does.
+    QVERIFY2(opened[0].isLocalFile(), qPrintable(opened[0].toString()));
+    QVERIFY(
+        opened[0].path().endsWith("/share/fljudge/help/download/kr_tansa/help/FlHelpMain.html"));
+    QVERIFY(QFileInfo(opened[0].toLocalFile()).isFile());
+}
+
+void MainFormTest::HelpPageIsTheLocalCopyWhenThereIsOne() {
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath("bin"));
+    const QString programFolder = prefix.filePath("bin");
+
+    const QUrl remote = HelpPageUrl(programFolder);
+    QCOMPARE(remote.scheme(), QString("https"));
+    QCOMPARE(remote.host(), QString::fromUtf8(kHelpHost));
+    QCOMPARE(remote.path(), QString("/download/kr_tansa/help/FlHelpMain.html"));
+
+    const QString pageFolder = prefix.filePath("share/fljudge/help/download/kr_tansa/help");
+    QVERIFY(QDir().mkpath(pageFolder));
+    QFile page(pageFolder + "/FlHelpMain.html");
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+    QCOMPARE(HelpPageUrl(programFolder), QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
 }
 
 void MainFormTest::HelpWithoutBrowserSaysSo() {
@@ -334,7 +357,8 @@ void MainFormTest::HelpWithoutBrowserSaysSo() {
     Action("mnuHelp")->trigger();
     QVERIFY(answer.Seen().seen);
     QCOMPARE(answer.Seen().icon, QMessageBox::Warning);
-    QVERIFY(answer.Seen().text.contains(HelpPageUrl().toString()));
+    QVERIFY(answer.Seen().text.contains(
+        HelpPageUrl(QCoreApplication::applicationDirPath()).toString()));
     QVERIFY(form_->isVisible());
 }
 
