@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -27,11 +28,35 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Keeps a widget of the printer dialog hidden: the dialog shows it again
+// whenever it is shown or its printer changes.
+class KeepHidden final : public QObject {
+  public:
+    explicit KeepHidden(QWidget* widget) : QObject(widget) {
+        widget->installEventFilter(this);
+        widget->hide();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            static_cast<QWidget*>(watched)->hide();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
+// With CUPS, Qt's dialog offers a page range of its own ("Pages", printed by
+// the server) even without the page-range option; its group "印刷範囲" goes,
+// so that the pages of the view are always printed whole.
 bool ShowPrinterDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies);
+    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+        new KeepHidden(range);
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
