@@ -9,6 +9,7 @@
 
 #include "report/qt/page_render.h"
 #include "shell/calculation_command.h"
+#include "shell/file_dialog_details.h"
 
 namespace fljudge {
 namespace {
@@ -86,6 +87,7 @@ QString ShowPdfSaveDialog(QWidget* parent, const QString& suggestedName) {
     QFileDialog dialog(parent, QStringLiteral("PDF出力"), QDir::homePath(),
                        QStringLiteral("PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    ShowDetailsInDefaultLocale(dialog);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

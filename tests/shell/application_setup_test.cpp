@@ -3,12 +3,18 @@
 // period as decimal point, whatever the default locale.
 #include "shell/application_setup.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QDate>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "editors/number_fields.h"
+#include "shell/file_dialog_details.h"
 #include "shell/number_field.h"
 
 namespace fljudge {
@@ -18,6 +24,7 @@ class ApplicationSetupTest : public QObject {
 
   private slots:
     void japaneseIsTheDefaultLocale();
+    void fileDialogsShowSizesAndDatesInJapanese();
     void numbersKeepThePeriod_data();
     void numbersKeepThePeriod();
 };
@@ -33,6 +40,35 @@ void ApplicationSetupTest::japaneseIsTheDefaultLocale() {
     QVERIFY2(!date.contains(QStringLiteral("Dec")), qPrintable(date));
     QCOMPARE(locale.monthName(12, QLocale::ShortFormat), QStringLiteral("12月"));
     QVERIFY(!locale.formattedDataSize(500).contains(QStringLiteral("bytes")));
+}
+
+// Qt's file dialog takes its sizes and dates from the system locale, C here.
+void ApplicationSetupTest::fileDialogsShowSizesAndDatesInJapanese() {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("a.KORV")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(155, 'x'));
+    QVERIFY(file.flush());
+    const QDateTime modified(QDate(2026, 12, 10), QTime(12, 7));
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ShowDetailsInDefaultLocale(dialog);
+    dialog.setDirectory(folder.path());
+    const QAbstractProxyModel* details = dialog.proxyModel();
+    QVERIFY(details != nullptr);
+    const auto* files = qobject_cast<const QFileSystemModel*>(details->sourceModel());
+    QVERIFY(files != nullptr);
+    const auto column = [&](int c) {
+        return details->mapFromSource(files->index(file.fileName(), c)).data().toString();
+    };
+    QVERIFY(QTest::qWaitFor([&] { return !column(1).isEmpty(); }));
+    QCOMPARE(column(1), QStringLiteral("155 バイト"));
+    QCOMPARE(column(3), QLocale().toString(modified, QLocale::ShortFormat));
+    QVERIFY2(column(3).startsWith(QStringLiteral("2026/12/10")), qPrintable(column(3)));
+    QCOMPARE(column(0), QStringLiteral("a.KORV"));
 }
 
 void ApplicationSetupTest::numbersKeepThePeriod_data() {
