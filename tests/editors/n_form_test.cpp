@@ -35,6 +35,7 @@ class NFormTest : public QObject {
     void clickIntoABoxSelectsItsText();
     void lineClickStoresTheTypingFirst_data();
     void lineClickStoresTheTypingFirst();
+    void lineClickOnAScrolledGridStoresTheRowOutOfSight();
 
   private:
     // N-value points i = 1..count at depth i m with N = 10 + i.
@@ -627,6 +628,27 @@ void NFormTest::lineClickStoresTheTypingFirst() {
     ClickLine(form, 2);
     QCOMPARE(boxes_.seen().size(), std::size_t{1});
     QCOMPARE(Row(form), QStringLiteral("3"));
+}
+
+// Storing a row scrolled out of sight brings it back into view; the click
+// still selects the row it was made on.
+void NFormTest::lineClickOnAScrolledGridStoresTheRowOutOfSight() {
+    ProjectData project = Project(15);
+    GridEditorState state;
+    NForm form(project, info_, state);
+    QVERIFY(Open(form));
+    Type("0.5");
+    auto* scroll = Child<QScrollBar>(form, "VSB_Grid");
+    scroll->setValue(5);
+    ClickLine(form, 8);
+    QCOMPARE(scroll->value(), 5);
+    QCOMPARE(Row(form), QStringLiteral("14"));
+    QCOMPARE(MarkedLine(form), 8);
+    QCOMPARE(In(form, 0)->text(), QStringLiteral("14.000"));
+    scroll->setValue(0);
+    QCOMPARE(Cell(form, 1, 0)->text(), QStringLiteral("0.500"));
+    ClickMenu(form, "mnuSet");
+    QCOMPARE(project.NValues[1].Depth, 0.5);
 }
 
 }  // namespace fljudge
