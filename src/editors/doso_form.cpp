@@ -128,6 +128,7 @@ void DosoForm::BuildWaterDepth() {
     RWL->setAttribute(Qt::WA_InputMethodEnabled, false);
     RWL->setGeometry(first.x() + 7 * Unit(), top, 5 * Unit(), LineHeight());
     RWL->installEventFilter(this);
+    SelectAllTextOnFocus(RWL);
     auto* unit = new QLabel(QStringLiteral("m"), Body());
     unit->setGeometry(RWL->geometry().right() + 4, top, 2 * Unit(), LineHeight());
 }
@@ -349,8 +350,8 @@ void DosoForm::OnWeightSourceChosen(int element) {
     }
 }
 
-// The thickness is the depth less the depth of the row above; rows below keep
-// theirs until a row is inserted or deleted.
+// The thickness is the depth less the depth of the row above; shown while the
+// row is edited, and computed again for every row once it is stored.
 void DosoForm::RefreshThickness() {
     const QString depth = IN[0]->text();
     if (!HoldsNumber(depth)) {
@@ -363,10 +364,16 @@ void DosoForm::RefreshThickness() {
     atu->setText(FixedText(thickness, 3));
 }
 
+// Thicknesses follow the depths, so that the saved and printed thickness
+// column and the soil column of the boring log agree with them.
 void DosoForm::RecomputeDerived() {
     for (std::size_t r = 0; r < workTable_.size(); ++r) {
         workTable_[r][kThickness] =
             workTable_[r][kDepth] - (r == 0 ? 0.0 : workTable_[r - 1][kDepth]);
+    }
+    const auto current = static_cast<std::size_t>(state_.CurrentRow);
+    if (current < workTable_.size()) {
+        atu->setText(FixedText(workTable_[current][kThickness], 3));
     }
 }
 
@@ -431,9 +438,6 @@ bool DosoForm::eventFilter(QObject* watched, QEvent* event) {
                 }
                 return key->key() != Qt::Key_Backspace && !TakesCharacter(key->text(), true);
             }
-            case QEvent::FocusIn:
-                SelectAllText(RWL);
-                break;
             case QEvent::FocusOut: {
                 const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
                 // A text that is no number stays as typed, for "設定" to refuse.

@@ -169,6 +169,7 @@ void GridEditor::BuildEditRow() {
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->setGeometry(CellRect(layout_.Boxes[i].Column, editTop_, lineHeight_));
         box->installEventFilter(this);
+        SelectAllTextOnFocus(box);
         IN.push_back(box);
     }
 
@@ -240,6 +241,10 @@ void GridEditor::Open() {
 
 void GridEditor::done(int result) {
     state_.CurrentRow = 0;
+    if (keptLine_ >= 0) {
+        state_.CurrentLine = keptLine_;
+        keptLine_ = -1;
+    }
     RestorePointer();
     QDialog::done(result);
 }
@@ -298,9 +303,16 @@ void GridEditor::LoadTable() {
     LoadEditRow(0);
     UpdateEditState();
     state_.ScrollLock = false;
-    // The line that was current when the window closed; line 0 when the table
-    // has become too short for it, so that the current line and row agree.
-    SelectLine(state_.CurrentLine <= state_.LastRow ? state_.CurrentLine : 0);
+    // The line that was current when the window closed. On a table too short
+    // for it line 0 is used, so that the current line and row agree; the
+    // remembered line comes back at closing unless another line was chosen.
+    if (state_.CurrentLine <= state_.LastRow) {
+        SelectLine(state_.CurrentLine);
+    } else {
+        const int remembered = state_.CurrentLine;
+        SelectLine(0);
+        keptLine_ = remembered;
+    }
 }
 
 void GridEditor::FillGrid() {
@@ -330,6 +342,9 @@ void GridEditor::SelectLine(int line) {
         return;
     }
     state_.EntryMode = Entry::Edit;
+    if (line != 0 || row != state_.CurrentRow) {
+        keptLine_ = -1;
+    }
     if (row != state_.CurrentRow || state_.ForceReload) {
         LoadEditRow(line);
         state_.CurrentRow = row;
@@ -407,7 +422,44 @@ void GridEditor::MakeCurrentRowVisible() {
     }
 }
 
+// A click on another line first stores what was typed in the edit row, as Up
+// and Down do, so that it is not lost; a row that fails the checks keeps the
+// focus in the box at fault and the click goes no further.
+void GridEditor::ClickLine(int line) {
+    const int top = VSB_Grid->value();
+    const int row = top + line;
+    if (row <= state_.LastRow && row != state_.CurrentRow && EditRowDiffers()) {
+        if (!ConfirmRow()) {
+            return;
+        }
+        // Storing a row scrolled out of sight brings it back; the click was
+        // meant for the lines as they were.
+        if (VSB_Grid->value() != top) {
+            VSB_Grid->setValue(top);
+        }
+    }
+    SelectLine(line);
+}
+
 // --- Confirming the edit row ---
+
+// Whether storing the edit row would change the current row: a box that holds
+// no valid value, or a field whose grid text would differ from the row's.
+bool GridEditor::EditRowDiffers() {
+    for (int i = 0; i < static_cast<int>(IN.size()); ++i) {
+        if (!HoldsValidValue(i)) {
+            return true;
+        }
+    }
+    const WorkRow typed = ReadEditRow();
+    const WorkRow& stored = workTable_[static_cast<std::size_t>(state_.CurrentRow)];
+    for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+        if (layout_.Columns[c].Text(typed[c]) != layout_.Columns[c].Text(stored[c])) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool GridEditor::HoldsValidValue(int box) const {
     const QString text = IN[static_cast<std::size_t>(box)]->text();
@@ -435,10 +487,12 @@ bool GridEditor::ConfirmRow() {
     ShowWaitPointer();
     LetWindowEventsRun();
 
-    const WorkRow row = ReadEditRow();
-    workTable_[static_cast<std::size_t>(state_.CurrentRow)] = row;
-    if (VSB_Grid->value() + state_.CurrentLine == state_.CurrentRow) {
-        FillLine(state_.CurrentLine, row);
+    workTable_[static_cast<std::size_t>(state_.CurrentRow)] = ReadEditRow();
+    // A stored row may change what other rows derive from it.
+    RecomputeDerived();
+    const int top = VSB_Grid->value();
+    for (int k = 0; k < kLines && top + k <= state_.LastRow; ++k) {
+        FillLine(k, workTable_[static_cast<std::size_t>(top + k)]);
     }
 
     LetWindowEventsRun();
@@ -625,9 +679,6 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::KeyPress:
                 return HandleBoxKey(index, static_cast<QKeyEvent*>(event));
-            case QEvent::FocusIn:
-                SelectAllText(*box);
-                break;
             case QEvent::FocusOut: {
                 // Only a move to another control of this window counts: a
                 // message box or a menu leaves the text as typed.
@@ -649,7 +700,7 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
     if (line >= 0) {
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            SelectLine(line);
+            ClickLine(line);
             return true;
         }
         if (event->type() == QEvent::Wheel && VSB_Grid->isEnabled()) {

@@ -64,7 +64,8 @@ class GridEditor : public QDialog {
     virtual WorkRow ReadEditRow();
     // Blanks the edit-row controls beyond No and the text boxes.
     virtual void ClearEditControls() {}
-    // Columns derived from other rows, recomputed after an insert or delete.
+    // Columns derived from other rows, recomputed whenever a row is stored,
+    // inserted or deleted (not when the table is loaded).
     virtual void RecomputeDerived() {}
     // Up or Down in box `box` is about to confirm the row and move.
     virtual void BeforeArrowMove(int box) { (void)box; }
@@ -116,9 +117,11 @@ class GridEditor : public QDialog {
     void FillGrid();
     void FillLine(int line, const WorkRow& row);
     void SelectLine(int line);
+    void ClickLine(int line);
     void HighlightLine(int line, bool current);
     void UpdateEditState();
     bool ConfirmRow();
+    bool EditRowDiffers();
     bool HoldsValidValue(int box) const;
     void AppendRow();
     void InsertRow();
@@ -146,6 +149,9 @@ class GridEditor : public QDialog {
     QWidget* body_ = nullptr;
     bool opened_ = false;
     bool waiting_ = false;
+    // The remembered line while the table is too short to show it; -1 once
+    // another line has been chosen.
+    int keptLine_ = -1;
     QColor buttonFace_;
 
     int unit_ = 0;

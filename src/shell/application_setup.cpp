@@ -23,8 +23,12 @@ bool SetUpApplication(QApplication& app) {
     font.setStyleHint(QFont::Serif);
     QApplication::setFont(font);
 
+    // Dates, sizes and file types in Qt's own dialogs. The numbers the program
+    // reads and writes never go through QLocale.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (!translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;

@@ -237,8 +237,19 @@ void CalcForm::StepPage(bool forward) {
 }
 
 void CalcForm::ShowCurrentPage() {
-    Command2[0]->setEnabled(currentPage_ > 1);
-    Command2[1]->setEnabled(currentPage_ < pageCount_);
+    const std::array<bool, 2> enabled = {currentPage_ > 1, currentPage_ < pageCount_};
+    // A page button that becomes disabled while it has the focus hands it to
+    // the other page button, not on to "印刷" where the next Space would print.
+    for (std::size_t i = 0; i < Command2.size(); ++i) {
+        QPushButton* other = Command2[1 - i];
+        if (!enabled[i] && enabled[1 - i] && Command2[i]->hasFocus()) {
+            other->setEnabled(true);
+            other->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    for (std::size_t i = 0; i < Command2.size(); ++i) {
+        Command2[i]->setEnabled(enabled[i]);
+    }
     LabP->setText(DecimalText(currentPage_) + QLatin1Char('/') + DecimalText(pageCount_));
     Pic->Show(RenderPageImage(view_, currentSlot_, input_, logicalDpiX(), devicePixelRatioF()));
 }

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "editors/select_all_text.h"
 #include "project/number_text.h"
 
 namespace fljudge {
@@ -36,6 +37,7 @@ bool IsForbiddenCharacter(const QKeyEvent& event) {
 
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SelectAllTextOnFocus(this);
 }
 
 void NumberField::SetDigitsOnly() {
@@ -58,12 +60,6 @@ void NumberField::Commit() {
     emit Committed();
 }
 
-void NumberField::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    selectAll();
-    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
-}
-
 void NumberField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Opening a menu or switching to another program does not leave the field.
@@ -83,14 +79,6 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
-}
-
-void NumberField::mouseReleaseEvent(QMouseEvent* event) {
-    QLineEdit::mouseReleaseEvent(event);
-    if (selectOnRelease_ && !hasSelectedText()) {
-        selectAll();
-    }
-    selectOnRelease_ = false;
 }
 
 }  // namespace fljudge

@@ -30,14 +30,11 @@ class NumberField : public QLineEdit {
     void Committed();
 
   protected:
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     bool digitsOnly_ = false;
-    bool selectOnRelease_ = false;  // focus came with a click, which placed the cursor
 };
 
 // True for a key event that types a character other than a digit, "." or

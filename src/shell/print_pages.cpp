@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "report/qt/page_render.h"
 #include "shell/calculation_command.h"
+#include "shell/file_dialog_details.h"
 
 namespace fljudge {
 namespace {
@@ -27,11 +29,35 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Keeps a widget of the printer dialog hidden: the dialog shows it again
+// whenever it is shown or its printer changes.
+class KeepHidden final : public QObject {
+  public:
+    explicit KeepHidden(QWidget* widget) : QObject(widget) {
+        widget->installEventFilter(this);
+        widget->hide();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            static_cast<QWidget*>(watched)->hide();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
+// With CUPS, Qt's dialog offers a page range of its own ("Pages", printed by
+// the server) even without the page-range option; its group "印刷範囲" goes,
+// so that the pages of the view are always printed whole.
 bool ShowPrinterDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies);
+    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+        new KeepHidden(range);
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -61,6 +87,7 @@ QString ShowPdfSaveDialog(QWidget* parent, const QString& suggestedName) {
     QFileDialog dialog(parent, QStringLiteral("PDF出力"), QDir::homePath(),
                        QStringLiteral("PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    ShowDetailsInDefaultLocale(dialog);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <utility>
 
+#include "shell/file_dialog_details.h"
+
 namespace fljudge {
 namespace {
 
@@ -20,6 +22,7 @@ ProjectFileDialog::ProjectFileDialog(QWidget* parent)
     dialog_->setObjectName(QStringLiteral("ProjectFileDialog"));
     // Qt's own dialog, so that it speaks Japanese on every desktop.
     dialog_->setOption(QFileDialog::DontUseNativeDialog);
+    ShowDetailsInDefaultLocale(*dialog_);
     dialog_->setNameFilter(QStringLiteral("すべてのﾌｧｲﾙ (*.KORV)"));
     // A name typed without the extension is used as typed.
     dialog_->setDefaultSuffix(QString());

@@ -29,6 +29,11 @@ class DosoFormTest : public QObject {
     void waterDepth();
     void fullTableRefusesAppendAndInsert();
     void arrowsSkipHiddenBoxesAndRefreshTheThickness();
+    void storingARowRecomputesEveryThickness_data();
+    void storingARowRecomputesEveryThickness();
+    void clickIntoABoxSelectsItsText();
+    void lineClickStoresTheTypingFirst();
+    void currentLineIsKeptAcrossAnEmptyTable();
 
   private:
     // Layers with these bottom depths: sandy, basic weights, FC 10, D50 0.2.
@@ -137,14 +142,14 @@ void DosoFormTest::depthsEnteredByKeyboardGiveThicknesses() {
     QTest::mouseClick(Child<QPushButton>(form, "CMD_Set"), Qt::LeftButton);
     QCOMPARE(Thicknesses(form, 4), (QStringList{"2.000", "3.000", "4.000", ""}));
 
-    // The second depth changed: its own thickness follows, the third keeps its.
+    // The second depth changed: its own thickness and the third's follow.
     ClickLine(form, 1);
     Enter("4");
     QCOMPARE(Child<QLabel>(form, "atu")->text(), QStringLiteral("2.000"));
     QTest::mouseClick(Child<QPushButton>(form, "CMD_Set"), Qt::LeftButton);
-    QCOMPARE(Thicknesses(form, 3), (QStringList{"2.000", "2.000", "4.000"}));
+    QCOMPARE(Thicknesses(form, 3), (QStringList{"2.000", "2.000", "5.000"}));
 
-    // Inserting above the third row recomputes every thickness.
+    // Inserting above the third row copies it, with thickness 0.
     ClickLine(form, 2);
     ClickMenu(form, "mnuIns");
     QCOMPARE(Thicknesses(form, 5), (QStringList{"2.000", "2.000", "5.000", "0.000", ""}));
@@ -437,6 +442,175 @@ void DosoFormTest::arrowsSkipHiddenBoxesAndRefreshTheThickness() {
     QCOMPARE(Row(form), QStringLiteral("1"));
     ClickMenu(form, "mnuSet");
     QCOMPARE(project.SoilLayers[2].Thickness, 5.0);
+}
+
+void DosoFormTest::storingARowRecomputesEveryThickness_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("確定") << "CMD_Set";
+    QTest::newRow("Enter through the row") << "Enter";
+    QTest::newRow("Down") << "Down";
+    QTest::newRow("line click") << "click";
+    QTest::newRow("設定") << "mnuSet";
+}
+
+// The third thickness used to stay 4.000 after the second depth changed from
+// 5 to 4, and was saved, printed and charted so.
+void DosoFormTest::storingARowRecomputesEveryThickness() {
+    QFETCH(QString, how);
+    ProjectData project = Project({2, 5, 9});
+    project.SoilLayers[3].Thickness = 1;  // a file's own thickness is shown as it is
+    GridEditorState state;
+    DosoForm form(project, info_, state);
+    QVERIFY(Open(form));
+    QCOMPARE(Thicknesses(form, 3), (QStringList{"2.000", "3.000", "1.000"}));
+    ClickLine(form, 1);
+    Type("4");
+    if (how == QStringLiteral("CMD_Set")) {
+        QTest::mouseClick(Child<QPushButton>(form, "CMD_Set"), Qt::LeftButton);
+    } else if (how == QStringLiteral("Enter")) {
+        for (int i = 0; i < 7; ++i) {
+            Press(Qt::Key_Return);
+        }
+        QCOMPARE(Row(form), QStringLiteral("3"));
+    } else if (how == QStringLiteral("Down")) {
+        Press(Qt::Key_Down);
+    } else if (how == QStringLiteral("click")) {
+        ClickLine(form, 0);
+    }
+    if (how != QStringLiteral("mnuSet")) {
+        QCOMPARE(Thicknesses(form, 4), (QStringList{"2.000", "2.000", "5.000", ""}));
+        QCOMPARE(Child<QLabel>(form, "atu")->text(),
+                 Cell(form, 2, form.findChild<QLabel*>("No")->text().toInt() - 1)->text());
+    }
+    ClickMenu(form, "mnuSet");
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    const double thicknesses[] = {2, 2, 5};
+    for (int i = 1; i <= 3; ++i) {
+        QCOMPARE(project.SoilLayers[i].Thickness, thicknesses[i - 1]);
+    }
+    QCOMPARE(project.SoilLayers[2].Depth, 4.0);
+}
+
+void DosoFormTest::clickIntoABoxSelectsItsText() {
+    ProjectData project = Project({10});
+    project.WaterDepth = 1.5;
+    project.SoilLayers[1].FinesContent = 1;
+    project.SoilLayers[1].WeightSource = kWeightInput;
+    GridEditorState state;
+    DosoForm form(project, info_, state);
+    QVERIFY(Open(form));
+    auto* rwl = Child<QLineEdit>(form, "RWL");
+    // Box, its text, what is typed after the click.
+    const struct {
+        QLineEdit* box;
+        const char* shown;
+        const char* typed;
+    } clicks[] = {{In(form, 0), "10.000", "5"},
+                  {In(form, 4), "1.000", "8"},
+                  {In(form, 2), "18.000", "19"},
+                  {rwl, "1.500", "2"}};
+    for (const auto& click : clicks) {
+        ClickInto(click.box);
+        QCOMPARE(Focused(), click.box);
+        QCOMPARE(click.box->selectedText(), QString::fromLatin1(click.shown));
+        QTest::keyClicks(click.box, QString::fromLatin1(click.typed));
+        QCOMPARE(click.box->text(), QString::fromLatin1(click.typed));
+    }
+    QCOMPARE(In(form, 2)->text(), QStringLiteral("19.000"));
+    ClickInto(In(form, 0));
+    QTest::keyClicks(In(form, 0), QStringLiteral("6"));
+    Press(Qt::Key_Up);  // nothing above: the row stays, unstored
+    QTest::mouseClick(Child<QPushButton>(form, "CMD_Set"), Qt::LeftButton);
+    ClickMenu(form, "mnuSet");
+    QCOMPARE(project.WaterDepth, 2.0);
+    QCOMPARE(project.SoilLayers[1].Depth, 6.0);
+    QCOMPARE(project.SoilLayers[1].Thickness, 6.0);
+    QCOMPARE(project.SoilLayers[1].FinesContent, 8.0);
+    QCOMPARE(project.SoilLayers[1].GammaT2, 19.0);
+}
+
+// What was typed used to go when another line was clicked.
+void DosoFormTest::lineClickStoresTheTypingFirst() {
+    ProjectData project = Project({2, 5, 9});
+    GridEditorState state;
+    DosoForm form(project, info_, state);
+    QVERIFY(Open(form));
+
+    // A fines content with two decimal points stops the click.
+    ClickLine(form, 1);
+    ClickInto(In(form, 4));
+    QTest::keyClicks(In(form, 4), QStringLiteral("1..2"));
+    ClickLine(form, 2);
+    QCOMPARE(boxes_.seen().size(), std::size_t{1});
+    QCOMPARE(boxes_.seen()[0].text, QStringLiteral("入力値に誤りがあります。"));
+    QCOMPARE(Focused(), In(form, 4));
+    QCOMPARE(In(form, 4)->text(), QStringLiteral("1..2"));
+    QCOMPARE(Row(form), QStringLiteral("2"));
+    QCOMPARE(MarkedLine(form), 1);
+    QCOMPARE(Cell(form, 8, 1)->text(), QStringLiteral("10.000"));
+
+    // Mended, the same click stores the row and moves.
+    QTest::keyClicks(In(form, 4), QStringLiteral("12"));
+    ClickLine(form, 2);
+    QCOMPARE(boxes_.seen().size(), std::size_t{1});
+    QCOMPARE(Row(form), QStringLiteral("3"));
+    QCOMPARE(Cell(form, 8, 1)->text(), QStringLiteral("12.000"));
+
+    // A soil class chosen with the mouse is an edit of the row too.
+    QTest::mouseClick(Option(form, "Opt", 1), Qt::LeftButton);
+    ClickLine(form, 0);
+    QCOMPARE(Row(form), QStringLiteral("1"));
+    QCOMPARE(Cell(form, 3, 2)->text(), QStringLiteral("粘性土"));
+    QCOMPARE(Cell(form, 5, 2)->text(), QStringLiteral("19.000"));
+
+    ClickMenu(form, "mnuSet");
+    QCOMPARE(project.SoilLayers[2].FinesContent, 12.0);
+    QCOMPARE(project.SoilLayers[3].SoilClass, kClayey);
+    QCOMPARE(project.SoilLayers[3].GammaT1, 19.0);
+}
+
+// The remembered line used to fall back to line 0 for good after one opening
+// on a table too short to show it.
+void DosoFormTest::currentLineIsKeptAcrossAnEmptyTable() {
+    ProjectData project = Project({2, 5, 9, 12, 15});
+    GridEditorState state;
+    {
+        DosoForm form(project, info_, state);
+        QVERIFY(Open(form));
+        ClickLine(form, 3);
+        ClickMenu(form, "mnuStop");
+    }
+    QCOMPARE(state.CurrentLine, 3);
+    for (const std::initializer_list<double>& depths :
+         {std::initializer_list<double>{}, std::initializer_list<double>{2, 5}}) {
+        ProjectData shorter = Project(depths);
+        DosoForm form(shorter, info_, state);
+        QVERIFY(Open(form));
+        QCOMPARE(MarkedLine(form), 0);
+        QCOMPARE(Row(form), QStringLiteral("1"));
+        ClickMenu(form, "mnuSet");
+    }
+    QCOMPARE(state.CurrentLine, 3);
+    {
+        DosoForm form(project, info_, state);
+        QVERIFY(Open(form));
+        QCOMPARE(MarkedLine(form), 3);
+        QCOMPARE(Row(form), QStringLiteral("4"));
+        QCOMPARE(In(form, 0)->text(), QStringLiteral("12.000"));
+        ClickMenu(form, "mnuStop");
+    }
+
+    // A line chosen on the short table is what the next opening selects.
+    {
+        ProjectData shorter = Project({2, 5});
+        DosoForm form(shorter, info_, state);
+        QVERIFY(Open(form));
+        Press(Qt::Key_Return);  // RWL
+        Press(Qt::Key_Down);
+        QCOMPARE(MarkedLine(form), 1);
+        ClickMenu(form, "mnuStop");
+    }
+    QCOMPARE(state.CurrentLine, 1);
 }
 
 }  // namespace fljudge

@@ -145,6 +145,16 @@ inline void ClickMenu(const QWidget& form, const char* name) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
 }
 
+// Clicks into an edit box with the mouse, pressing and releasing on the
+// middle of its right-aligned text, where a plain click would put the caret
+// inside the number.
+inline void ClickInto(QLineEdit* box) {
+    const int textWidth = box->fontMetrics().horizontalAdvance(box->text());
+    const QPoint at(box->width() - 6 - textWidth / 2, box->height() / 2);
+    QTest::mousePress(box, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, at);
+}
+
 inline void ClickLine(const QWidget& form, int line) {
     QTest::mouseClick(Cell(form, 1, line), Qt::LeftButton);
 }

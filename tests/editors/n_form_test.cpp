@@ -32,6 +32,10 @@ class NFormTest : public QObject {
     void nAbove32767IsReportedNotDiscarded();
     void setConfirmsTheEditRowFirst();
     void stateIsKeptAcrossOpenings();
+    void clickIntoABoxSelectsItsText();
+    void lineClickStoresTheTypingFirst_data();
+    void lineClickStoresTheTypingFirst();
+    void lineClickOnAScrolledGridStoresTheRowOutOfSight();
 
   private:
     // N-value points i = 1..count at depth i m with N = 10 + i.
@@ -314,13 +318,13 @@ void NFormTest::arrowsConfirmAndKeepTheBox() {
     QCOMPARE(In(form, 1)->text(), QStringLiteral("25"));
     QCOMPARE(Focused(), In(form, 1));
 
-    // A click on a line selects it; what was typed but not confirmed goes.
+    // A click on another line stores what was typed first, as the arrows do.
     Type("99");
     ClickLine(form, 2);
     QCOMPARE(Row(form), QStringLiteral("3"));
     QCOMPARE(MarkedLine(form), 2);
     QCOMPARE(Focused(), In(form, 0));
-    QCOMPARE(Cell(form, 2, 0)->text(), QStringLiteral("25"));
+    QCOMPARE(Cell(form, 2, 0)->text(), QStringLiteral("99"));
 
     // "確定" stores the edit row and stays on it.
     Type("3.25");
@@ -328,7 +332,7 @@ void NFormTest::arrowsConfirmAndKeepTheBox() {
     QCOMPARE(Cell(form, 1, 2)->text(), QStringLiteral("3.250"));
     QCOMPARE(Row(form), QStringLiteral("3"));
     ClickMenu(form, "mnuSet");
-    QCOMPARE(project.NValues[1], (NValuePoint{1.0, 25}));
+    QCOMPARE(project.NValues[1], (NValuePoint{1.0, 99}));
     QCOMPARE(project.NValues[2], (NValuePoint{2.0, 7}));
     QCOMPARE(project.NValues[3], (NValuePoint{3.25, 13}));
 }
@@ -541,6 +545,110 @@ void NFormTest::stateIsKeptAcrossOpenings() {
         QCOMPARE(Row(form), QStringLiteral("2"));
         QCOMPARE(MarkedLine(form), 1);
     }
+}
+
+// Typing after a click used to go in where the click put the caret: "5"
+// into "10.000" gave "150.000".
+void NFormTest::clickIntoABoxSelectsItsText() {
+    ProjectData project = Project(2);
+    project.NValues[1] = {10.0, 12};
+    GridEditorState state;
+    NForm form(project, info_, state);
+    QVERIFY(Open(form));
+    ClickInto(In(form, 1));
+    QCOMPARE(Focused(), In(form, 1));
+    QCOMPARE(In(form, 1)->selectedText(), QStringLiteral("12"));
+    QTest::keyClicks(In(form, 1), QStringLiteral("8"));
+    QCOMPARE(In(form, 1)->text(), QStringLiteral("8"));
+    ClickInto(In(form, 0));
+    QCOMPARE(In(form, 0)->selectedText(), QStringLiteral("10.000"));
+    QTest::keyClicks(In(form, 0), QStringLiteral("5"));
+    QCOMPARE(In(form, 0)->text(), QStringLiteral("5"));
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    QCOMPARE(Cell(form, 1, 0)->text(), QStringLiteral("5.000"));
+    QCOMPARE(Cell(form, 2, 0)->text(), QStringLiteral("8"));
+
+    // Back on the first row by a click; the box of the new row selects too.
+    ClickLine(form, 0);
+    ClickInto(In(form, 1));
+    QTest::keyClicks(In(form, 1), QStringLiteral("3"));
+    QCOMPARE(In(form, 1)->text(), QStringLiteral("3"));
+}
+
+void NFormTest::lineClickStoresTheTypingFirst_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("depth") << 0 << "7.5" << true;
+    QTest::newRow("N") << 1 << "30" << true;
+    QTest::newRow("depth 1..2") << 0 << "1..2" << false;
+    QTest::newRow("N emptied") << 1 << "" << false;
+    QTest::newRow("N 40000") << 1 << "40000" << false;
+}
+
+// A click on another line used to drop what was typed without a word.
+void NFormTest::lineClickStoresTheTypingFirst() {
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, valid);
+    ProjectData project = Project(3);
+    GridEditorState state;
+    NForm form(project, info_, state);
+    QVERIFY(Open(form));
+    ClickLine(form, 1);
+    if (box != 0) {
+        ClickInto(In(form, box));  // the line click put the focus into the depth box
+    }
+    QTest::keyClick(In(form, box), Qt::Key_Backspace);
+    QTest::keyClicks(In(form, box), typed);
+    ClickLine(form, 2);
+    if (valid) {
+        QVERIFY(boxes_.seen().empty());
+        QCOMPARE(Row(form), QStringLiteral("3"));
+        QCOMPARE(MarkedLine(form), 2);
+        QCOMPARE(Cell(form, 1 + box, 1)->text(), box == 0 ? QStringLiteral("7.500") : typed);
+        ClickMenu(form, "mnuSet");
+        QCOMPARE(project.NValues[2], box == 0 ? (NValuePoint{7.5, 12}) : (NValuePoint{2.0, 30}));
+        return;
+    }
+    QCOMPARE(boxes_.seen().size(), std::size_t{1});
+    QCOMPARE(boxes_.seen()[0].text, QStringLiteral("入力値に誤りがあります。"));
+    QCOMPARE(boxes_.seen()[0].icon, QMessageBox::Warning);
+    QCOMPARE(Row(form), QStringLiteral("2"));
+    QCOMPARE(MarkedLine(form), 1);
+    QCOMPARE(Focused(), In(form, box));
+    QCOMPARE(In(form, box)->text(), typed);
+    QCOMPARE(Cell(form, 1, 1)->text(), QStringLiteral("2.000"));
+    QCOMPARE(Cell(form, 2, 1)->text(), QStringLiteral("12"));
+
+    // Unchanged typing is no reason to stop: a click moves at once. The box
+    // at fault has the focus with its text selected.
+    QTest::keyClicks(In(form, box), box == 0 ? QStringLiteral("2") : QStringLiteral("12"));
+    ClickLine(form, 2);
+    QCOMPARE(boxes_.seen().size(), std::size_t{1});
+    QCOMPARE(Row(form), QStringLiteral("3"));
+}
+
+// Storing a row scrolled out of sight brings it back into view; the click
+// still selects the row it was made on.
+void NFormTest::lineClickOnAScrolledGridStoresTheRowOutOfSight() {
+    ProjectData project = Project(15);
+    GridEditorState state;
+    NForm form(project, info_, state);
+    QVERIFY(Open(form));
+    Type("0.5");
+    auto* scroll = Child<QScrollBar>(form, "VSB_Grid");
+    scroll->setValue(5);
+    ClickLine(form, 8);
+    QCOMPARE(scroll->value(), 5);
+    QCOMPARE(Row(form), QStringLiteral("14"));
+    QCOMPARE(MarkedLine(form), 8);
+    QCOMPARE(In(form, 0)->text(), QStringLiteral("14.000"));
+    scroll->setValue(0);
+    QCOMPARE(Cell(form, 1, 0)->text(), QStringLiteral("0.500"));
+    ClickMenu(form, "mnuSet");
+    QCOMPARE(project.NValues[1].Depth, 0.5);
 }
 
 }  // namespace fljudge

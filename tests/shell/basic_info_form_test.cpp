@@ -110,9 +110,19 @@ void BasicInfoFormTest::LeavingAFieldShowsItsValue() {
     QCOMPARE(Field(3)->text(), shown);
 }
 
+// The press of the click used to put the cursor inside the number, the
+// release selected the text again.
 void BasicInfoFormTest::FocusSelectsTheWholeText() {
-    QTest::mouseClick(Field(7), Qt::LeftButton);
+    const QPoint onText(Field(7)->width() - 12, Field(7)->height() / 2);
+    QTest::mousePress(Field(7), Qt::LeftButton, {}, onText);
     QCOMPARE(Field(7)->selectedText(), QString("20.000"));
+    QTest::mouseRelease(Field(7), Qt::LeftButton, {}, onText);
+    QCOMPARE(Field(7)->selectedText(), QString("20.000"));
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QCOMPARE(Field(7)->text(), QString("5"));
+    QTest::mouseClick(Field(6), Qt::LeftButton);
+    QTest::mouseClick(Field(7), Qt::LeftButton);
+    QCOMPARE(Field(7)->selectedText(), QString("5.000"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Field(8));
     QCOMPARE(Field(8)->selectedText(), QString("10.000"));

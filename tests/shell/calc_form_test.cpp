@@ -374,6 +374,49 @@ class CalcFormTest : public QObject {
         QVERIFY(failed[0].text.contains(QStringLiteral("/nonexistent-folder/x.pdf")));
     }
 
+    // "→" disabled on the last page used to hand the focus on to "印刷", so
+    // that the next Space printed.
+    void theFocusStaysOnThePageButtons() {
+        Window w(10, 45);
+        int dialogs = 0;
+        w.form.SetPrinterDialog([&dialogs](QPrinter&, QWidget*) {
+            ++dialogs;
+            return false;
+        });
+        w.form.show();
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        w.WalkForward();
+        QCOMPARE(w.form.CurrentPage(), w.form.PageCount());
+        QCOMPARE(QApplication::focusWidget(), w.Previous());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(w.form.CurrentPage(), w.form.PageCount() - 1);
+        while (w.Previous()->isEnabled()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        QCOMPARE(w.form.CurrentPage(), 1);
+        QCOMPARE(QApplication::focusWidget(), w.Next());
+        QCOMPARE(dialogs, 0);
+    }
+
+    // Qt's dialog with CUPS offers its own page range ("Pages"); the pages of
+    // the view are printed whole, so the dialog has no range at all.
+    void thePrinterDialogOffersNoPageRange() {
+        Window w(10, 45);
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        bool checked = false;
+        const auto seen =
+            test::RunWithModalHandlers([&] { w.Click("Command1"); }, {[&](QWidget* dialog) {
+                                           InspectPrinterDialog(dialog);
+                                           checked = true;
+                                           dialog->close();
+                                       }});
+        QVERIFY(checked);
+        QCOMPARE(seen.size(), std::size_t{1});
+        QCOMPARE(seen[0].className, QStringLiteral("QPrintDialog"));
+    }
+
     void closeEndsTheWindow() {
         Window w(10, 45);
         w.form.show();
@@ -383,6 +426,28 @@ class CalcFormTest : public QObject {
     }
 
   private:
+    // With the options pane open, as the user would open it.
+    static void InspectPrinterDialog(QWidget* dialog) {
+        for (auto* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text().contains(QStringLiteral(">>"))) {
+                button->click();
+            }
+        }
+        auto* range = dialog->findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+        QVERIFY(range != nullptr);
+        QVERIFY(!range->isVisible());
+        for (auto* control : dialog->findChildren<QAbstractButton*>()) {
+            if (control->isVisible()) {
+                QVERIFY2(!control->text().contains(QStringLiteral("Pages")),
+                         qPrintable(control->text()));
+                QVERIFY2(!control->text().contains(QStringLiteral("Selection")),
+                         qPrintable(control->text()));
+            }
+        }
+        auto* copies = dialog->findChild<QWidget*>(QStringLiteral("copies"));
+        QVERIFY(copies != nullptr && copies->isVisible());
+    }
+
     QTemporaryDir dir_;
 };
 

@@ -226,7 +226,8 @@ void MainFormTest::FileDialogIsSetUpForProjectFiles() {
     form_->FileDialog().SetRunner([&](QFileDialog& dialog) -> std::optional<QString> {
         const bool common = dialog.nameFilters() == QStringList{"すべてのﾌｧｲﾙ (*.KORV)"} &&
                             dialog.defaultSuffix().isEmpty() &&
-                            dialog.fileMode() == QFileDialog::AnyFile;
+                            dialog.fileMode() == QFileDialog::AnyFile &&
+                            dialog.proxyModel() != nullptr;  // sizes and dates in Japanese
         if (dialog.acceptMode() == QFileDialog::AcceptOpen) {
             openTitle = dialog.windowTitle();
             openSetUp = common;
