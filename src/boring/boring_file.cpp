@@ -54,6 +54,42 @@ bool NamesCp932(std::string_view encoding) {
     return std::find(kNames.begin(), kNames.end(), encoding) != kNames.end();
 }
 
+// Strict UTF-8: no overlong forms, surrogates or values beyond U+10FFFF.
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = [&text](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        const unsigned char lead = byte(i);
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) {
+            return false;
+        }
+        for (std::size_t k = 2; k < length; ++k) {
+            if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
 struct DocumentText {
     bool ok = false;
     std::string utf8;
@@ -70,7 +106,9 @@ DocumentText DecodeDocument(std::string_view bytes, std::vector<std::string>& wa
         start.remove_prefix(1);
     }
     const std::string encoding = DeclaredEncoding(start);
-    if (bom || encoding == "utf-8" || encoding == "utf8") {
+    // Without a declared encoding XML means UTF-8; a delivered file that
+    // omits it is still Shift_JIS, which is seldom valid UTF-8.
+    if (bom || encoding == "utf-8" || encoding == "utf8" || (encoding.empty() && IsUtf8(bytes))) {
         return {true, std::string(bytes), {}};
     }
     if (!encoding.empty() && !NamesCp932(encoding)) {
