@@ -43,6 +43,7 @@ class MainForm : public QMainWindow {
     void OnExit();
     void OnNew();
     void OnLoad();
+    void OnLoadBoring();
     void OnSave();
     void OnHelp();
     void OnVersionInfo();
