@@ -44,7 +44,9 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
@@ -171,7 +173,7 @@ BoringImportForm::BoringImportForm(const BoringImport& imported, QWidget* parent
     connect(CMB_Water, &QComboBox::currentIndexChanged, this, &BoringImportForm::ShowWarnings);
 
     ShowWarnings();
-    resize(900, 600);
+    resize(1000, 640);
 }
 
 std::optional<std::size_t> BoringImportForm::WaterChoice() const {
