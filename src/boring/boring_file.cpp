@@ -125,9 +125,24 @@ DocumentText DecodeDocument(std::string_view bytes, std::vector<std::string>& wa
     return {true, decoded->utf8, {}};
 }
 
-// The element's name with stray blanks (full-width included) around it removed.
-std::string NameOf(const pugi::xml_node& node) {
-    return CleanText(node.name());
+// The element's name with stray blanks (full-width included) around it
+// removed; a view into the document.
+std::string_view NameOf(const pugi::xml_node& node) {
+    constexpr std::string_view kWideBlank = "\u3000";
+    std::string_view name = node.name();
+    for (;;) {
+        if (!name.empty() && IsAsciiBlank(name.front())) {
+            name.remove_prefix(1);
+        } else if (!name.empty() && IsAsciiBlank(name.back())) {
+            name.remove_suffix(1);
+        } else if (name.starts_with(kWideBlank)) {
+            name.remove_prefix(kWideBlank.size());
+        } else if (name.ends_with(kWideBlank)) {
+            name.remove_suffix(kWideBlank.size());
+        } else {
+            return name;
+        }
+    }
 }
 
 bool EndsWith(std::string_view text, std::string_view ending) {
@@ -218,7 +233,7 @@ BoringLayer ReadLayer(const pugi::xml_node& node, const BoringElementNames& name
     layer.Name = ChildText(node, names.LayerName);
     layer.Symbol = ChildText(node, names.LayerSymbol);
     ForEachElementBelow(node, [&](const pugi::xml_node& element) {
-        const std::string name = NameOf(element);
+        const std::string_view name = NameOf(element);
         const std::string digits = CodeDigits(OwnText(element));
         if (digits.empty()) {
             return;
@@ -265,21 +280,22 @@ WaterLevel ReadWater(const pugi::xml_node& node, const BoringElementNames& names
     return level;
 }
 
-bool HasElementNamed(const pugi::xml_node& top, std::string_view name) {
-    bool found = false;
-    ForEachElementBelow(
-        top, [&](const pugi::xml_node& element) { found = found || NameOf(element) == name; });
-    return found;
-}
-
-// The generation whose layer elements the document uses, or nothing.
+// The generation whose layer elements the document uses (the first found
+// in document order), or nothing.
 const BoringElementNames* FormatOfLayerElements(const pugi::xml_node& root) {
-    for (const BoringElementNames& format : BoringFormats()) {
-        if (HasElementNamed(root, format.Layer)) {
-            return &format;
+    const BoringElementNames* found = nullptr;
+    ForEachElementBelow(root, [&](const pugi::xml_node& element) {
+        if (found != nullptr) {
+            return;
         }
-    }
-    return nullptr;
+        const std::string_view name = NameOf(element);
+        for (const BoringElementNames& format : BoringFormats()) {
+            if (name == format.Layer) {
+                found = &format;
+            }
+        }
+    });
+    return found;
 }
 
 std::string VersionsText(const BoringElementNames& format) {
@@ -350,7 +366,7 @@ BoringFile ParseBoringXml(std::string_view bytes) {
                       std::to_string(LineOf(text.utf8, parsed.offset)) + "行目）");
     }
     const pugi::xml_node root = document.document_element();
-    const std::string rootName = NameOf(root);
+    const std::string rootName(NameOf(root));
     if (rootName != kBoringRoot) {
         return Refuse("ボーリング交換用データではありません（ルート要素が「" + rootName +
                       "」です）");
@@ -380,7 +396,7 @@ BoringFile ParseBoringXml(std::string_view bytes) {
     column.BoringName = BoringNameOf(root);
 
     ForEachElementBelow(root, [&](const pugi::xml_node& element) {
-        const std::string name = NameOf(element);
+        const std::string_view name = NameOf(element);
         // A group holding records of its own name is no record itself.
         const auto isGroup = [&element, &name] { return ChildNamed(element, name); };
         if (name == format->Layer && !isGroup()) {
