@@ -68,8 +68,9 @@ std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::str
                                "ため読み飛ばしました");
             continue;
         }
-        if (*layer.BottomDepth <= previous) {
-            warnings.push_back(label + ": 下端深度 " + MetresText(*layer.BottomDepth) +
+        const double bottom = AsFileNumber(*layer.BottomDepth);
+        if (bottom <= previous) {
+            warnings.push_back(label + ": 下端深度 " + MetresText(bottom) +
                                " が上の層の下端 " + MetresText(previous) +
                                " より深くないため読み飛ばしました");
             continue;
@@ -78,8 +79,8 @@ std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::str
         if (!choice.Warning.empty()) {
             warnings.push_back(label + ": " + choice.Warning);
         }
-        layers.push_back({*layer.BottomDepth, choice.SoilClass, layer.Name});
-        previous = *layer.BottomDepth;
+        layers.push_back({bottom, choice.SoilClass, layer.Name});
+        previous = bottom;
     }
     return layers;
 }
@@ -167,7 +168,7 @@ std::vector<ImportedNValue> NValuesOfFile(const BoringColumn& column,
             warnings.push_back(label + ": " + FormatFileNumber(b) + "回／" + FormatFileNumber(p) +
                                "cm を 30cm 換算してＮ値 " + std::to_string(*n) + " としました");
         }
-        values.push_back({{*record.StartDepth, *n}, b, p, record.Remark});
+        values.push_back({{AsFileNumber(*record.StartDepth), *n}, b, p, record.Remark});
     }
     return values;
 }
@@ -302,7 +303,7 @@ double ImportedWaterDepth(const BoringImport& imported, std::optional<std::size_
         !IsUsableWaterLevel(imported.WaterLevels[*choice])) {
         return 0;
     }
-    const double depth = *imported.WaterLevels[*choice].Depth;
+    const double depth = AsFileNumber(*imported.WaterLevels[*choice].Depth);
     if (!imported.Layers.empty() && depth > imported.Layers.back().Layer.Depth) {
         return imported.Layers.back().Layer.Depth;
     }
@@ -314,7 +315,7 @@ std::string WaterChoiceWarning(const BoringImport& imported, std::optional<std::
         !IsUsableWaterLevel(imported.WaterLevels[*choice])) {
         return "孔内水位の測定値がないため、水位深度を 0m としました";
     }
-    const double depth = *imported.WaterLevels[*choice].Depth;
+    const double depth = AsFileNumber(*imported.WaterLevels[*choice].Depth);
     const double kept = ImportedWaterDepth(imported, choice);
     if (kept != depth) {
         return "水位深度 " + MetresText(depth) + " が土層の下端より深いため、" + MetresText(kept) +
