@@ -16,6 +16,12 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// One boring is some ten kilobytes and a few thousand elements. Far beyond
+// that the file is no boring log, and its tree would take memory out of all
+// proportion (pugixml spends some 50 bytes per node).
+constexpr std::size_t kMaxBoringBytes = 16u << 20;
+constexpr std::size_t kMaxMarkup = 1'000'000;  // "<" characters: elements, comments, ...
+
 bool IsAsciiBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -352,6 +358,10 @@ BoringFile ParseBoringXml(std::string_view bytes) {
     BoringColumn column;
     if (!LooksLikeXml(bytes)) {
         return Refuse("ボーリング交換用データ（XML）ではありません");
+    }
+    if (bytes.size() > kMaxBoringBytes ||
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '<')) > kMaxMarkup) {
+        return Refuse("ボーリング交換用データとしては大きすぎます");
     }
     DocumentText text = DecodeDocument(bytes, column.Warnings);
     if (!text.ok) {

@@ -213,6 +213,24 @@ TEST(BoringFileTest, MissingFileAndFolderAreRefused) {
     EXPECT_FALSE(ReadBoringFile(folder.path()).status);
 }
 
+TEST(BoringFileTest, HugeFilesAreRefusedBeforeParsing) {
+    testing::TempFolder folder;
+    const auto huge = folder / "BED0001.XML";
+    testing::WriteBytes(huge, "<");
+    std::filesystem::resize_file(huge, 100u << 20);  // 100 MB, sparse
+    const BoringFile file = ReadBoringFile(huge);
+    EXPECT_FALSE(file.status);
+    EXPECT_FALSE(file.status.reason.empty());
+
+    std::string manyElements = "<ボーリング情報 DTD_version=\"3.00\">";
+    for (int i = 0; i < 1'000'001; ++i) {
+        manyElements += "<a/>";
+    }
+    manyElements += "</ボーリング情報>";
+    EXPECT_EQ(ParseBoringXml(manyElements).status.reason,
+              "ボーリング交換用データとしては大きすぎます");
+}
+
 TEST(BoringFileTest, DeeplyNestedDocumentDoesNotExhaustTheStack) {
     std::string xml = "<ボーリング情報 DTD_version=\"3.00\">";
     for (int i = 0; i < 200000; ++i) {
