@@ -405,8 +405,10 @@ BoringFile ParseBoringXml(std::string_view bytes) {
     column.Version = format == declared ? version : std::string(format->Versions.front());
     column.BoringName = BoringNameOf(root);
 
+    bool soilTests = false;
     ForEachElementBelow(root, [&](const pugi::xml_node& element) {
         const std::string_view name = NameOf(element);
+        soilTests = soilTests || name == kBoringSoilTests;
         // A group holding records of its own name is no record itself.
         const auto isGroup = [&element, &name] { return ChildNamed(element, name); };
         if (name == format->Layer && !isGroup()) {
@@ -417,6 +419,10 @@ BoringFile ParseBoringXml(std::string_view bytes) {
             column.WaterLevels.push_back(ReadWater(element, *format));
         }
     });
+    if (soilTests) {
+        column.Warnings.push_back(
+            "ファイルの土質試験結果は読み込んでいません。細粒分含有率などは入力してください");
+    }
     return {FileStatus::Ok(), std::move(column)};
 }
 

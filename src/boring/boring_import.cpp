@@ -70,9 +70,8 @@ std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::str
         }
         const double bottom = AsFileNumber(*layer.BottomDepth);
         if (bottom <= previous) {
-            warnings.push_back(label + ": 下端深度 " + MetresText(bottom) +
-                               " が上の層の下端 " + MetresText(previous) +
-                               " より深くないため読み飛ばしました");
+            warnings.push_back(label + ": 下端深度 " + MetresText(bottom) + " が上の層の下端 " +
+                               MetresText(previous) + " より深くないため読み飛ばしました");
             continue;
         }
         const SoilClassChoice choice = ClassifySoil(layer.Name, layer.Interbedded, layer.Codes);

@@ -38,7 +38,10 @@ std::string LineBreaksAsBlanks(std::string_view text) {
             }
         }
         if (!matched) {
-            out += text[i++];
+            // A real line break or tab inside a value is a blank as well, so
+            // that a message quoting it stays on one line.
+            const char c = text[i++];
+            out += c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
         }
     }
     return out;

@@ -47,5 +47,7 @@ inline constexpr std::string_view kBoringVersionAttribute = "DTD_version";
 inline constexpr std::string_view kBoringTitle = "標題情報";
 inline constexpr std::string_view kBoringBasics = "調査基本情報";
 inline constexpr std::string_view kBoringName = "ボーリング名";
+// Laboratory results some files carry inside (1.10); not read yet.
+inline constexpr std::string_view kBoringSoilTests = "土質試験結果";
 
 }  // namespace fljudge

@@ -186,6 +186,17 @@ TEST(BoringFileTest, ToleratesBlanksInTagsFullWidthDigitsAndEmptyForms) {
     EXPECT_FALSE(file.column.WaterLevels[0].Depth);
 }
 
+TEST(BoringFileTest, LineBreaksInValuesAndLaboratoryRowsInside) {
+    std::string xml = BoringXml("3.00", {{"2.0", "砂\r\n礫"}}, {}, {});
+    xml.insert(
+        xml.find("</ボーリング情報>"),
+        "<土質試験結果><土質試験結果_細粒分含有率>12</土質試験結果_細粒分含有率></土質試験結果>");
+    const BoringFile file = ParseBoringXml(xml);
+    ASSERT_TRUE(file.status);
+    EXPECT_EQ(file.column.Layers[0].Name, "砂 礫");
+    EXPECT_TRUE(HasWarning(file.column.Warnings, "土質試験結果は読み込んでいません"));
+}
+
 TEST(BoringFileTest, Cp932WithAStrayByteReadsOnWithAWarning) {
     const std::string utf8 = BoringXml("3.00", {{"2.0", "砂①～"}}, {}, {});
     std::string bytes = *Utf8ToCp932(utf8);
