@@ -3,10 +3,13 @@
 #include <sys/wait.h>
 
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "calc/check_before_calc.h"
+#include "cli/command_support.h"
 #include "project/cp932.h"
 #include "project/project_file.h"
 #include "support/temp_folder.h"
@@ -149,6 +152,48 @@ TEST_F(ImportCommand, BoringWithoutNValuesFailsTheChecksAfterImport) {
     const CliRun calc = Cli({"calc", Path("empty.XML")});
     EXPECT_EQ(calc.exitCode, 3);
     EXPECT_NE(calc.err.find("Ｎ値情報がありません"), std::string::npos);
+}
+
+// The batch command loads inputs from several threads at once.
+TEST(LoadAndCalculateTest, BoringInputsLoadAlikeFromSeveralThreads) {
+    const std::vector<std::string> names = {"BED0110.XML", "BED0210.XML", "BED0300.XML",
+                                            "BED0400.XML"};
+    const auto run = [&names](std::vector<std::string>& summaries) {
+        for (const std::string& name : names) {
+            CalculatedProject calculated;
+            std::ostringstream err;
+            const int code = LoadAndCalculate(kBorings / name, {}, err, calculated);
+            std::ostringstream summary;
+            summary << code << ' ' << calculated.boringName << ' ' << err.str();
+            if (calculated.results) {
+                for (int k = 1; k <= 3; ++k) {
+                    summary << ' ' << calculated.results->PL[k];
+                }
+            }
+            summaries.push_back(summary.str());
+        }
+    };
+    std::vector<std::string> expected;
+    run(expected);
+    EXPECT_EQ(expected[2].rfind("0 Ｎｏ．3.00－① ", 0), 0u) << expected[2];
+    std::vector<std::vector<std::string>> seen(4);
+    std::vector<std::thread> threads;
+    for (auto& summaries : seen) {
+        threads.emplace_back([&run, &summaries] {
+            for (int repeat = 0; repeat < 5; ++repeat) {
+                run(summaries);
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (const auto& summaries : seen) {
+        ASSERT_EQ(summaries.size(), expected.size() * 5);
+        for (std::size_t i = 0; i < summaries.size(); ++i) {
+            EXPECT_EQ(summaries[i], expected[i % expected.size()]);
+        }
+    }
 }
 
 TEST_F(ImportCommand, HelpNamesTheImport) {
