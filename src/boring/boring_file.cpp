@@ -286,17 +286,18 @@ WaterLevel ReadWater(const pugi::xml_node& node, const BoringElementNames& names
     return level;
 }
 
-// The generation whose layer elements the document uses (the first found
-// in document order), or nothing.
-const BoringElementNames* FormatOfLayerElements(const pugi::xml_node& root) {
+// The generation whose layer elements the document uses: `preferred` when
+// it uses its names, else the first found in document order, else nothing.
+const BoringElementNames* FormatOfLayerElements(const pugi::xml_node& root,
+                                                const BoringElementNames* preferred) {
     const BoringElementNames* found = nullptr;
     ForEachElementBelow(root, [&](const pugi::xml_node& element) {
-        if (found != nullptr) {
+        if (found == preferred && found != nullptr) {
             return;
         }
         const std::string_view name = NameOf(element);
         for (const BoringElementNames& format : BoringFormats()) {
-            if (name == format.Layer) {
+            if (name == format.Layer && (found == nullptr || &format == preferred)) {
                 found = &format;
             }
         }
@@ -384,7 +385,7 @@ BoringFile ParseBoringXml(std::string_view bytes) {
     const std::string version =
         CleanText(root.attribute(std::string(kBoringVersionAttribute).c_str()).value());
     const BoringElementNames* declared = BoringFormatOfVersion(version);
-    const BoringElementNames* used = FormatOfLayerElements(root);
+    const BoringElementNames* used = FormatOfLayerElements(root, declared);
     const BoringElementNames* format = declared;
     if (declared == nullptr) {
         if (used == nullptr) {

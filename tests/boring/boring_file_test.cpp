@@ -161,6 +161,20 @@ TEST(BoringFileTest, DeclaredVersionWithOtherLayerElementsFollowsTheElements) {
     EXPECT_TRUE(HasWarning(file.column.Warnings, "版「2.10」の土層の要素がない"));
 }
 
+TEST(BoringFileTest, DeclaredVersionKeepsItsLayersBesideOthers) {
+    std::string xml = BoringXml("3.00", {{"2.0", "砂"}}, {}, {});
+    const std::string v4 = BoringXml("4.00", {{"1.0", "粘土"}}, {}, {});
+    const std::size_t v4Layer = v4.find("<工学的");
+    xml.insert(xml.find("<岩石土区分>"),
+               v4.substr(v4Layer, v4.rfind("</ボーリング情報>") - v4Layer));
+    const BoringFile file = ParseBoringXml(xml);
+    ASSERT_TRUE(file.status);
+    EXPECT_EQ(file.column.Version, "3.00");
+    ASSERT_EQ(file.column.Layers.size(), 1u);
+    EXPECT_EQ(file.column.Layers[0].Name, "砂");
+    EXPECT_TRUE(file.column.Warnings.empty());
+}
+
 TEST(BoringFileTest, ToleratesBlanksInTagsFullWidthDigitsAndEmptyForms) {
     const std::string xml =
         "\xEF\xBB\xBF  <?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
