@@ -117,6 +117,12 @@ DocumentText DecodeDocument(std::string_view bytes, std::vector<std::string>& wa
     if (bom || encoding == "utf-8" || encoding == "utf8" || (encoding.empty() && IsUtf8(bytes))) {
         return {true, std::string(bytes), {}};
     }
+    // Re-saved by a tool that kept the declaration but wrote UTF-8: the root's
+    // name in UTF-8 never occurs in Shift_JIS text.
+    if (bytes.find(kBoringRoot) != std::string_view::npos && IsUtf8(bytes)) {
+        warnings.push_back("文字コードの宣言は「" + encoding + "」ですが、UTF-8として読みます");
+        return {true, std::string(bytes), {}};
+    }
     if (!encoding.empty() && !NamesCp932(encoding)) {
         warnings.push_back("宣言された文字コード「" + encoding +
                            "」ではなくシフトJISとして読みます");

@@ -211,6 +211,15 @@ TEST(BoringFileTest, LineBreaksInValuesAndLaboratoryRowsInside) {
     EXPECT_TRUE(HasWarning(file.column.Warnings, "土質試験結果は読み込んでいません"));
 }
 
+TEST(BoringFileTest, Utf8DeclaredShiftJisReadsAsUtf8WithAWarning) {
+    std::string xml = BoringXml("3.00", {{"2.0", "砂①"}}, {}, {});
+    xml.replace(xml.find("UTF-8"), 5, "Shift_JIS");
+    const BoringFile file = ParseBoringXml(xml);
+    ASSERT_TRUE(file.status) << file.status.reason;
+    EXPECT_EQ(file.column.Layers.at(0).Name, "砂①");
+    EXPECT_TRUE(HasWarning(file.column.Warnings, "UTF-8として読みます"));
+}
+
 TEST(BoringFileTest, Cp932WithAStrayByteReadsOnWithAWarning) {
     const std::string utf8 = BoringXml("3.00", {{"2.0", "砂①～"}}, {}, {});
     std::string bytes = *Utf8ToCp932(utf8);
