@@ -56,7 +56,6 @@ struct Layer {
 
 std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::string>& warnings) {
     std::vector<Layer> layers;
-    double previous = 0;
     for (std::size_t i = 0; i < column.Layers.size(); ++i) {
         const BoringLayer& layer = column.Layers[i];
         const std::string label = LayerLabel(i, layer);
@@ -69,9 +68,9 @@ std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::str
             continue;
         }
         const double bottom = AsFileNumber(*layer.BottomDepth);
-        if (bottom <= previous) {
-            warnings.push_back(label + ": 下端深度 " + MetresText(bottom) + " が上の層の下端 " +
-                               MetresText(previous) + " より深くないため読み飛ばしました");
+        if (bottom <= 0) {
+            warnings.push_back(label + ": 下端深度 " + MetresText(bottom) +
+                               " が地表より深くないため読み飛ばしました");
             continue;
         }
         const SoilClassChoice choice = ClassifySoil(layer.Name, layer.Interbedded, layer.Codes);
@@ -79,7 +78,26 @@ std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::str
             warnings.push_back(label + ": " + choice.Warning);
         }
         layers.push_back({bottom, choice.SoilClass, layer.Name});
-        previous = bottom;
+    }
+    // Each layer is known by its bottom, so a layer listed out of place still
+    // has its place in the column.
+    const auto shallower = [](const Layer& a, const Layer& b) { return a.Bottom < b.Bottom; };
+    if (!std::is_sorted(layers.begin(), layers.end(), shallower)) {
+        std::stable_sort(layers.begin(), layers.end(), shallower);
+        warnings.push_back("土層の下端深度が昇順でないため、深度の順に並べました");
+    }
+    std::vector<std::string> duplicated;
+    for (std::size_t i = 1; i < layers.size();) {
+        if (layers[i].Bottom == layers[i - 1].Bottom) {
+            duplicated.push_back(MetresText(layers[i].Bottom));
+            layers.erase(layers.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+    if (!duplicated.empty()) {
+        warnings.push_back("同じ下端深度の土層は最初のものだけを使いました（深度 " +
+                           JoinNumbers(duplicated) + "）");
     }
     return layers;
 }

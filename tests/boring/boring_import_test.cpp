@@ -216,19 +216,38 @@ TEST(DepthRuleTest, BadDepthsAreSkippedWithAWarningAndTheProjectStaysConsistent)
                                                     {"-1", "5", "30"},
                                                     {"9.0", "5", "30"}},
                                                    {"1"}));
-    ASSERT_EQ(imported.Layers.size(), 2u);
-    EXPECT_DOUBLE_EQ(imported.Layers[1].Layer.Depth, 4);
-    EXPECT_DOUBLE_EQ(imported.Layers[1].Layer.Thickness, 2);
+    // Sorted by bottom depth; of the two at 2.0 m the first in the file stays.
+    ASSERT_EQ(imported.Layers.size(), 3u);
+    EXPECT_EQ(imported.Layers[0].Name, "礫");
+    EXPECT_DOUBLE_EQ(imported.Layers[0].Layer.Thickness, 1.5);
+    EXPECT_EQ(imported.Layers[1].Name, "砂");
+    EXPECT_DOUBLE_EQ(imported.Layers[1].Layer.Thickness, 0.5);
+    EXPECT_EQ(imported.Layers[1].Layer.SoilClass, kSandy);
+    EXPECT_DOUBLE_EQ(imported.Layers[2].Layer.Depth, 4);
+    EXPECT_DOUBLE_EQ(imported.Layers[2].Layer.Thickness, 2);
     EXPECT_TRUE(
         HasWarning(imported.Warnings, "土層 2「粘土」: 下端深度がないため読み飛ばしました"));
     EXPECT_TRUE(HasWarning(imported.Warnings, "土層 3「粘土」: 下端深度「abc」が数値でない"));
-    EXPECT_TRUE(HasWarning(imported.Warnings, "土層 4「礫」: 下端深度 1.50m が上の層の下端 2.00m"));
+    EXPECT_TRUE(HasWarning(imported.Warnings, "土層の下端深度が昇順でないため"));
+    EXPECT_TRUE(HasWarning(imported.Warnings, "同じ下端深度の土層は最初のものだけ"));
     ASSERT_EQ(imported.NValues.size(), 2u);
     EXPECT_EQ(imported.NValues[0].Point.N, 10);  // the first of two at 1.0 m
     EXPECT_TRUE(HasWarning(imported.Warnings, "同じ深度の標準貫入試験は最初のものだけ"));
     EXPECT_TRUE(HasWarning(imported.Warnings,
                            "土層の下端 4.00m より深い標準貫入試験を除きました（深度 9.00m）"));
     EXPECT_EQ(CheckBeforeCalc(Applied(imported)).outcome, CheckOutcome::Pass);
+}
+
+TEST(DepthRuleTest, LayersListedBottomUpKeepTheirPlaces) {
+    const BoringImport imported = Import(BoringXml(
+        "3.00", {{"6.0", "粘土"}, {"3.0", "砂"}, {"0", "表土"}, {"-1", "表土"}, {"1.0", "砂礫"}},
+        {{"1.0", "10", "30"}}, {"1"}));
+    ASSERT_EQ(imported.Layers.size(), 3u);
+    EXPECT_EQ(imported.Layers[0].Layer.SoilClass, kGravelly);
+    EXPECT_EQ(imported.Layers[1].Layer.SoilClass, kSandy);
+    EXPECT_EQ(imported.Layers[2].Layer.SoilClass, kClayey);
+    EXPECT_DOUBLE_EQ(imported.Layers[2].Layer.Thickness, 3);
+    EXPECT_TRUE(HasWarning(imported.Warnings, "土層 3「表土」: 下端深度 0.00m が地表より深くない"));
 }
 
 TEST(ApplyRuleTest, DesignConditionsStayAndOldRowsGo) {
