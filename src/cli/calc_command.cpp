@@ -11,7 +11,8 @@ namespace fljudge {
 
 int RunCalcCommand(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     CalculatedProject calculated;
-    if (const int code = LoadAndCalculate(options.project, options.base, err, calculated);
+    if (const int code =
+            LoadAndCalculate(options.project, {options.base, options.designFrom}, err, calculated);
         code != kExitOk) {
         return code;
     }
@@ -37,10 +38,13 @@ void AddCalcCommand(CLI::App& app) {
     auto arguments = std::make_shared<Arguments>();
     CLI::App* command =
         app.add_subcommand("calc", "Calculate a project and print the results (JSON or CSV)");
-    command->add_option("PROJECT", arguments->options.project, "Project file (.KORV)")
+    command
+        ->add_option("PROJECT", arguments->options.project,
+                     "Project file (.KORV) or boring exchange file (.XML), told apart by content")
         ->required()
         ->type_name("FILE");
     AddBaseOption(*command, arguments->options.base);
+    AddDesignFromOption(*command, arguments->options.designFrom);
     command->add_option("--format", arguments->format, "Output format (default: json)")
         ->check(CLI::IsMember({"json", "csv"}))
         ->type_name("FORMAT");
@@ -56,7 +60,9 @@ void AddCalcCommand(CLI::App& app) {
         "  per-motion field is three columns NAME_1, NAME_2, NAME_3 (Lv1, Lv2-1, Lv2-2),\n"
         "  e.g. L_1, L_2, L_3; an undefined value is an empty cell. UTF-8.\n"
         "A failed check (e.g. no N values) prints its message on standard error and exits\n"
-        "with 3; a notice (depths out of order) is printed there and the calculation goes on.");
+        "with 3; a notice (depths out of order) is printed there and the calculation goes on.\n"
+        "A boring exchange file is imported as \"fljudge-cli import\" does it (its warnings on\n"
+        "standard error), then calculated.");
     command->callback([arguments] {
         arguments->options.format =
             arguments->format == "csv" ? ResultFormat::Csv : ResultFormat::Json;

@@ -12,6 +12,7 @@ enum class ResultFormat { Json, Csv };
 struct CalcOptions {
     std::filesystem::path project;
     std::optional<std::filesystem::path> base;
+    std::optional<std::filesystem::path> designFrom;
     ResultFormat format = ResultFormat::Json;
 };
 

@@ -1,9 +1,12 @@
 #include "cli/command_support.h"
 
+#include "boring/boring_file.h"
+#include "boring/boring_import.h"
 #include "calc/check_before_calc.h"
 #include "calc/run_calculation.h"
 #include "project/basic_info_file.h"
 #include "project/project_file.h"
+#include "project/whole_file.h"
 
 namespace fljudge {
 
@@ -42,21 +45,68 @@ std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem
     return info;
 }
 
-int LoadAndCalculate(const std::filesystem::path& projectFile,
-                     const std::optional<std::filesystem::path>& base, std::ostream& err,
-                     CalculatedProject& calculated) {
-    const auto basicInfo = BasicInfoFromOption(base, err);
+int LoadInputProject(const std::filesystem::path& inputFile, const InputOptions& options,
+                     const BasicInfo& basicInfo, InputKinds kinds, std::ostream& err,
+                     ProjectData& project, std::string& boringName) {
+    const FileBytes input = ReadWholeFile(inputFile);
+    if (!input.status) {
+        ReportFileError(err, inputFile, input.status.reason);
+        return kExitFile;
+    }
+    if (!LooksLikeXml(input.bytes)) {
+        if (kinds == InputKinds::BoringOnly) {
+            ReportFileError(err, inputFile, "ボーリング交換用データ（XML）ではありません");
+            return kExitFile;
+        }
+        ProjectData loaded;
+        NewProject(loaded, basicInfo);
+        if (const FileStatus status = ParseProjectFile(input.bytes, basicInfo, loaded); !status) {
+            ReportFileError(err, inputFile, status.reason);
+            return kExitFile;
+        }
+        project = loaded;
+        boringName.clear();
+        return kExitOk;
+    }
+    const BoringFile boring = ParseBoringXml(input.bytes);
+    if (!boring.status) {
+        ReportFileError(err, inputFile, boring.status.reason);
+        return kExitFile;
+    }
+    // Design conditions are not in a boring file.
+    ProjectData imported;
+    NewProject(imported, basicInfo);
+    if (options.designFrom) {
+        if (const FileStatus status = LoadProject(*options.designFrom, basicInfo, imported);
+            !status) {
+            ReportFileError(err, *options.designFrom, status.reason);
+            return kExitFile;
+        }
+    }
+    const BoringImport rules = ImportBoring(boring.column, basicInfo);
+    for (const std::string& warning : ImportWarnings(rules, rules.WaterChoice)) {
+        err << inputFile.string() << ": " << warning << '\n';
+    }
+    ApplyBoringImport(rules, rules.WaterChoice, imported);
+    project = imported;
+    boringName = rules.BoringName;
+    return kExitOk;
+}
+
+int LoadAndCalculate(const std::filesystem::path& inputFile, const InputOptions& options,
+                     std::ostream& err, CalculatedProject& calculated) {
+    const auto basicInfo = BasicInfoFromOption(options.base, err);
     if (!basicInfo) {
         return kExitFile;
     }
     calculated.basicInfo = *basicInfo;
     calculated.project = std::make_unique<ProjectData>();
     NewProject(*calculated.project, calculated.basicInfo);
-    if (const FileStatus status =
-            LoadProject(projectFile, calculated.basicInfo, *calculated.project);
-        !status) {
-        ReportFileError(err, projectFile, status.reason);
-        return kExitFile;
+    if (const int code =
+            LoadInputProject(inputFile, options, calculated.basicInfo, InputKinds::ProjectOrBoring,
+                             err, *calculated.project, calculated.boringName);
+        code != kExitOk) {
+        return code;
     }
     const CheckResult check = CheckBeforeCalc(*calculated.project);
     if (check.outcome != CheckOutcome::Pass) {
@@ -76,6 +126,15 @@ void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file
                     "Basic information (unit weights, regional factors, seismic coefficients)\n"
                     "from a file in the Base.ini format; default: the built-in values")
         ->type_name("BASE_INI");
+}
+
+void AddDesignFromOption(CLI::App& command, std::optional<std::filesystem::path>& file) {
+    command
+        .add_option("--design-from", file,
+                    "For a boring exchange file (XML): the design conditions (region, ground\n"
+                    "type, seismic coefficients) of this project file; default: those of a new\n"
+                    "project. A project file as input keeps its own")
+        ->type_name("PROJECT.KORV");
 }
 
 void FinishCommand(int exitCode) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "calc/calc_point.h"
@@ -38,17 +39,40 @@ struct CalculatedProject {
     BasicInfo basicInfo;
     std::unique_ptr<ProjectData> project;
     std::unique_ptr<CalcResults> results;
+    std::string boringName;  // the boring file's ボーリング名; empty for a project file
 };
 
-// Loads `projectFile` with the basic information of --base (or the built-in
-// one), runs the checks (a notice is told on `err`) and the calculation.
-// kExitOk, or the exit code with the reason on `err`.
-int LoadAndCalculate(const std::filesystem::path& projectFile,
-                     const std::optional<std::filesystem::path>& base, std::ostream& err,
-                     CalculatedProject& calculated);
+// The options every command reading an input file takes.
+struct InputOptions {
+    std::optional<std::filesystem::path> base;        // --base
+    std::optional<std::filesystem::path> designFrom;  // --design-from
+};
+
+enum class InputKinds {
+    ProjectOrBoring,  // a project file or a boring exchange file, told apart by content
+    BoringOnly,
+};
+
+// Reads the input file into `project`: a project file as it is, or a boring
+// exchange file imported onto the design conditions of --design-from (or of
+// a new project), its warnings on `err`, one per line. kExitOk, or kExitFile
+// with the reason on `err` and `project` unchanged.
+int LoadInputProject(const std::filesystem::path& inputFile, const InputOptions& options,
+                     const BasicInfo& basicInfo, InputKinds kinds, std::ostream& err,
+                     ProjectData& project, std::string& boringName);
+
+// Loads `inputFile` (LoadInputProject) with the basic information of --base
+// (or the built-in one), runs the checks (a notice is told on `err`) and the
+// calculation. kExitOk, or the exit code with the reason on `err`. Shares no
+// state between calls, so threads may call it at once.
+int LoadAndCalculate(const std::filesystem::path& inputFile, const InputOptions& options,
+                     std::ostream& err, CalculatedProject& calculated);
 
 // Adds the --base option to a subcommand.
 void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file);
+
+// Adds the --design-from option to a subcommand.
+void AddDesignFromOption(CLI::App& command, std::optional<std::filesystem::path>& file);
 
 // Ends a subcommand's callback with its exit code (CLI11 carries a non-zero
 // code out of the parse as a RuntimeError).

@@ -2,6 +2,7 @@
 
 #include "cli/calc_command.h"
 #include "cli/command_support.h"
+#include "cli/import_command.h"
 #include "cli/new_command.h"
 #include "cli/resave_command.h"
 #ifdef FLJUDGE_HAS_REPORT_COMMAND
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
         "fljudge-cli: the command-line companion of 液状化判定プログラム (fljudge).\n"
         "Judges whether the soil of one boring liquefies (simplified FL method) under the\n"
         "design motions Lv1, Lv2-1 and Lv2-2, from a project file (.KORV) of the desktop\n"
-        "program, and creates or rewrites project files for batch work.",
+        "program or a boring exchange file (ボーリング交換用データ, .XML), and creates,\n"
+        "imports or rewrites project files for batch work.",
         "fljudge-cli"};
     app.set_version_flag("--version", std::string(FLJUDGE_VERSION));
     app.require_subcommand(1);
@@ -29,10 +31,13 @@ int main(int argc, char** argv) {
         "Examples:\n"
         "  fljudge-cli calc examples/example.KORV\n"
         "  fljudge-cli calc boring.KORV --base Base.ini --format csv > boring.csv\n"
+        "  fljudge-cli import BED0001.XML -o boring1.KORV --design-from site.KORV\n"
+        "  fljudge-cli calc BED0001.XML --design-from site.KORV\n"
         "  fljudge-cli new empty.KORV\n"
         "  fljudge-cli resave old.KORV tidy.KORV");
 
     fljudge::AddCalcCommand(app);
+    fljudge::AddImportCommand(app);
     fljudge::AddNewCommand(app);
     fljudge::AddResaveCommand(app);
 #ifdef FLJUDGE_HAS_REPORT_COMMAND

@@ -22,6 +22,7 @@ namespace {
 struct ReportOptions {
     std::filesystem::path project;
     std::optional<std::filesystem::path> base;
+    std::optional<std::filesystem::path> designFrom;
     std::string pdf;
     std::string view = "report";
     int page = 0;  // 0: every page of the view
@@ -58,7 +59,8 @@ void RunReport(const ReportOptions& options) {
     RegisterMinchoSubstitute();
 
     CalculatedProject calculated;
-    FinishCommand(LoadAndCalculate(options.project, options.base, std::cerr, calculated));
+    FinishCommand(LoadAndCalculate(options.project, {options.base, options.designFrom}, std::cerr,
+                                   calculated));
     const ProjectData* project = calculated.project.get();
     const CalcResults* results = calculated.results.get();
     const ReportInput input{*project, *results};
@@ -111,10 +113,13 @@ void AddReportCommand(CLI::App& app) {
     auto options = std::make_shared<ReportOptions>();
     CLI::App* command = app.add_subcommand(
         "report", "Calculate a project and render its report or results list to PDF or PNG");
-    command->add_option("PROJECT", options->project, "Project file (.KORV)")
+    command
+        ->add_option("PROJECT", options->project,
+                     "Project file (.KORV) or boring exchange file (.XML), told apart by content")
         ->required()
         ->type_name("FILE");
     AddBaseOption(*command, options->base);
+    AddDesignFromOption(*command, options->designFrom);
     command->add_option("-o,--output", options->pdf, "PDF file to write");
     command->add_option("--view", options->view, "report (A4 portrait) or list (A3 landscape)")
         ->check(CLI::IsMember({"report", "list"}))

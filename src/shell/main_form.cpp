@@ -11,12 +11,14 @@
 #include <QPushButton>
 #include <utility>
 
+#include "boring/boring_file.h"
 #include "editors/doso_form.h"
 #include "editors/n_form.h"
 #include "project/project_file.h"
 #include "shell/app_state.h"
 #include "shell/app_title.h"
 #include "shell/basic_info_form.h"
+#include "shell/boring_import_form.h"
 #include "shell/build_info.h"
 #include "shell/calculation_command.h"
 #include "shell/design_form.h"
@@ -105,6 +107,7 @@ MainForm::MainForm(AppState& state, QWidget* parent)
     };
     addItem(file, "mnuNew", "新規作成", &MainForm::OnNew);
     addItem(file, "mnuLoad", "データ読込", &MainForm::OnLoad);
+    addItem(file, "mnuLoadBoring", "ボーリングデータ読込", &MainForm::OnLoadBoring);
     addItem(file, "mnuSave", "データ保存", &MainForm::OnSave);
     file->addSeparator();
     addItem(file, "mnuExit", "終了", &MainForm::OnExit);
@@ -171,6 +174,30 @@ void MainForm::OnLoad() {
     if (!status) {
         ShowFileError(this, QStringLiteral("データを読み込めませんでした"), *name,
                       QString::fromStdString(status.reason));
+    }
+}
+
+void MainForm::OnLoadBoring() {
+    const std::optional<QString> name = fileDialog_.ChooseBoringToOpen();
+    if (!name || name->isEmpty()) {
+        return;
+    }
+    BoringFile file;
+    {
+        WaitCursor wait;
+        file = ReadBoringFile(ToFsPath(*name));
+        QCoreApplication::processEvents();
+    }
+    if (!file.status) {
+        ShowFileError(this, QStringLiteral("ボーリングデータを読み込めませんでした"), *name,
+                      QString::fromStdString(file.status.reason));
+        return;
+    }
+    const BoringImport imported = ImportBoring(file.column, state_.Basic);
+    BoringImportForm form(imported, this);
+    if (form.exec() == QDialog::Accepted) {
+        // Soil layers, N values and water depth; the design conditions stay.
+        ApplyBoringImport(imported, form.WaterChoice(), state_.Project);
     }
 }
 

@@ -45,6 +45,7 @@ class MainForm : public QMainWindow {
     void OnExit();
     void OnNew();
     void OnLoad();
+    void OnLoadBoring();
     void OnSave();
     void OnHelp();
     void OnVersionInfo();

@@ -20,6 +20,8 @@ class ProjectFileDialog {
 
     // "開く": a name of a file that does not exist may be given.
     std::optional<QString> ChooseToOpen();
+    // "開く" for a boring exchange file (*.XML).
+    std::optional<QString> ChooseBoringToOpen();
     // "名前を付けて保存": asks before an existing file is replaced.
     std::optional<QString> ChooseToSave();
 
@@ -27,7 +29,7 @@ class ProjectFileDialog {
     void SetRunner(Runner runner);
 
   private:
-    std::optional<QString> Choose(const QString& title, bool save);
+    std::optional<QString> Choose(const QString& title, bool save, const QString& filter);
 
     QFileDialog* dialog_;  // owned by the parent window
     QString lastChosen_;

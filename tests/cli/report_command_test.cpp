@@ -86,6 +86,15 @@ TEST_F(ReportCommandTest, WritesEveryPageOfTheViewAsOnePdf) {
     EXPECT_NE(text.find("粘性土"), std::string::npos);
 }
 
+TEST_F(ReportCommandTest, ABoringExchangeFileIsImportedThenReported) {
+    const std::string boring = std::string(FLJUDGE_SOURCE_DIR) + "/tests/boring/data/BED0400.XML";
+    const CliRun run =
+        Run("report " + test::Quoted(boring) + " --view list -o " + test::Quoted(Out("list.pdf")));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("30cm 換算してＮ値 115"), std::string::npos) << run.err;
+    EXPECT_NE(test::PdfText(Out("list.pdf")).find("礫質土"), std::string::npos);
+}
+
 TEST_F(ReportCommandTest, PngFilesAreNamedToSortInPageOrder) {
     const CliRun all = Run("report " + test::Quoted(Data("eleven_points.KORV")) + " --png " +
                            test::Quoted(Out("pages")) + " --dpi 40");

@@ -143,7 +143,8 @@ void MainFormTest::MenusHoldTheirItems() {
         return texts;
     };
     QCOMPARE(menus[0]->text(), QString("ファイル"));
-    QCOMPARE(items(menus[0]), QStringList({"新規作成", "データ読込", "データ保存", "-", "終了"}));
+    QCOMPARE(items(menus[0]), QStringList({"新規作成", "データ読込", "ボーリングデータ読込",
+                                           "データ保存", "-", "終了"}));
     QCOMPARE(menus[1]->text(), QString("ヘルプ"));
     QCOMPARE(items(menus[1]), QStringList({"ヘルプ", "ﾊﾞｰｼﾞｮﾝ情報"}));
 }
