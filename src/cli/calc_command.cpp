@@ -11,7 +11,7 @@ namespace fljudge {
 
 int RunCalcCommand(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     CalculatedProject calculated;
-    if (const int code = LoadAndCalculate(options.project, options.base, err, calculated);
+    if (const int code = LoadAndCalculate(options.project, {options.base, {}}, err, calculated);
         code != kExitOk) {
         return code;
     }

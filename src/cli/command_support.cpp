@@ -42,20 +42,18 @@ std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem
     return info;
 }
 
-int LoadAndCalculate(const std::filesystem::path& projectFile,
-                     const std::optional<std::filesystem::path>& base, std::ostream& err,
-                     CalculatedProject& calculated) {
-    const auto basicInfo = BasicInfoFromOption(base, err);
+int LoadAndCalculate(const std::filesystem::path& inputFile, const InputOptions& options,
+                     std::ostream& err, CalculatedProject& calculated) {
+    const auto basicInfo = BasicInfoFromOption(options.base, err);
     if (!basicInfo) {
         return kExitFile;
     }
     calculated.basicInfo = *basicInfo;
     calculated.project = std::make_unique<ProjectData>();
     NewProject(*calculated.project, calculated.basicInfo);
-    if (const FileStatus status =
-            LoadProject(projectFile, calculated.basicInfo, *calculated.project);
+    if (const FileStatus status = LoadProject(inputFile, calculated.basicInfo, *calculated.project);
         !status) {
-        ReportFileError(err, projectFile, status.reason);
+        ReportFileError(err, inputFile, status.reason);
         return kExitFile;
     }
     const CheckResult check = CheckBeforeCalc(*calculated.project);
@@ -68,6 +66,11 @@ int LoadAndCalculate(const std::filesystem::path& projectFile,
     calculated.results = std::make_unique<CalcResults>();
     RunCalculation(*calculated.project, calculated.basicInfo, *calculated.results);
     return kExitOk;
+}
+
+std::string BoringName(const std::filesystem::path& inputFile,
+                       const CalculatedProject& calculated) {
+    return calculated.boringName.empty() ? inputFile.stem().string() : calculated.boringName;
 }
 
 void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file) {

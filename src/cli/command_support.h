@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "calc/calc_point.h"
@@ -15,9 +16,10 @@ namespace fljudge {
 // The exit codes of fljudge-cli.
 enum ExitCode : int {
     kExitOk = 0,
-    kExitUsage = 1,  // the command line could not be understood
-    kExitFile = 2,   // a file could not be read or written
-    kExitCheck = 3,  // the project failed the checks before the calculation
+    kExitUsage = 1,        // the command line could not be understood
+    kExitFile = 2,         // a file could not be read or written
+    kExitCheck = 3,        // the project failed the checks before the calculation
+    kExitInputFailed = 4,  // batch: at least one input failed; the others were calculated
 };
 
 // A message of the program (lines joined by CR LF) as lines for a terminal.
@@ -38,14 +40,25 @@ struct CalculatedProject {
     BasicInfo basicInfo;
     std::unique_ptr<ProjectData> project;
     std::unique_ptr<CalcResults> results;
+    std::string boringName;  // the name an input file gives its boring; empty for a project file
 };
 
-// Loads `projectFile` with the basic information of --base (or the built-in
+// How an input file is read: --base, and --design-from for inputs that carry
+// no design conditions of their own.
+struct InputOptions {
+    std::optional<std::filesystem::path> base;
+    std::optional<std::filesystem::path> designFrom;
+};
+
+// Loads `inputFile` with the basic information of --base (or the built-in
 // one), runs the checks (a notice is told on `err`) and the calculation.
 // kExitOk, or the exit code with the reason on `err`.
-int LoadAndCalculate(const std::filesystem::path& projectFile,
-                     const std::optional<std::filesystem::path>& base, std::ostream& err,
-                     CalculatedProject& calculated);
+int LoadAndCalculate(const std::filesystem::path& inputFile, const InputOptions& options,
+                     std::ostream& err, CalculatedProject& calculated);
+
+// The name of the boring an input holds: the name the input gives it, else
+// the file's name without its extension.
+std::string BoringName(const std::filesystem::path& inputFile, const CalculatedProject& calculated);
 
 // Adds the --base option to a subcommand.
 void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file);

@@ -5,6 +5,7 @@
 #include "cli/new_command.h"
 #include "cli/resave_command.h"
 #ifdef FLJUDGE_HAS_REPORT_COMMAND
+#include "cli/batch_command.h"
 #include "cli/report_command.h"
 #endif
 
@@ -24,19 +25,23 @@ int main(int argc, char** argv) {
         "  2  a file could not be read or written; the reason is on standard error\n"
         "  3  the project failed the checks before the calculation; the message is on\n"
         "     standard error\n"
+        "  4  batch: at least one input failed (its reason is in summary.csv); the others\n"
+        "     were calculated and written\n"
         "Messages are UTF-8. Run \"fljudge-cli SUBCOMMAND --help\" for the options of one\n"
         "subcommand.\n"
         "Examples:\n"
         "  fljudge-cli calc examples/example.KORV\n"
         "  fljudge-cli calc boring.KORV --base Base.ini --format csv > boring.csv\n"
         "  fljudge-cli new empty.KORV\n"
-        "  fljudge-cli resave old.KORV tidy.KORV");
+        "  fljudge-cli resave old.KORV tidy.KORV\n"
+        "  fljudge-cli batch site/ -o site-results --pdf");
 
     fljudge::AddCalcCommand(app);
     fljudge::AddNewCommand(app);
     fljudge::AddResaveCommand(app);
 #ifdef FLJUDGE_HAS_REPORT_COMMAND
     fljudge::AddReportCommand(app);
+    fljudge::AddBatchCommand(app);
 #endif
 
     return fljudge::RunCommandLine(app, argc, argv);

@@ -58,7 +58,7 @@ void RunReport(const ReportOptions& options) {
     RegisterMinchoSubstitute();
 
     CalculatedProject calculated;
-    FinishCommand(LoadAndCalculate(options.project, options.base, std::cerr, calculated));
+    FinishCommand(LoadAndCalculate(options.project, {options.base, {}}, std::cerr, calculated));
     const ProjectData* project = calculated.project.get();
     const CalcResults* results = calculated.results.get();
     const ReportInput input{*project, *results};
@@ -84,7 +84,8 @@ void RunReport(const ReportOptions& options) {
 
     if (!options.pdf.empty()) {
         const RenderResult written =
-            WritePdf(QString::fromStdString(options.pdf), view, pages, input);
+            WritePdf(QString::fromStdString(options.pdf), view, pages, input,
+                     QString::fromStdString(BoringName(options.project, calculated)));
         if (!written) {
             Fail(kExitFile, written.error.toStdString());
         }
