@@ -62,6 +62,9 @@ constexpr double kBodyRightColumn = 51;
 constexpr double kBarRows = 0.5;
 constexpr double kBarOffsets[] = {0.2, 0.75, 1.3};  // from the band's top, per motion
 constexpr double kMinAxisPL = 20;
+// PL cannot exceed 100 ((1 - FL)(10 - 0.5x) <= 10 - 0.5x over 20 m); larger
+// values are cut at the body's edge.
+constexpr double kMaxAxisPL = 100;
 constexpr double kHatchSpacing = 60;  // of the Lv2-1 bars
 
 constexpr std::string_view kMotionNames[] = {"Lv1", "Lv2-1", "Lv2-2"};
@@ -185,7 +188,7 @@ struct BarScale {
     double Y(double row) const { return (row - 1) * cell.h + 2 * cell.w; }
 };
 
-// The largest PL of the site rounded up to a multiple of 5, at least 20.
+// The largest PL of the site rounded up to a multiple of 5, within 20..100.
 double AxisPL(std::span<const BoringSummary> borings) {
     double largest = 0;
     for (const BoringSummary& boring : borings) {
@@ -197,7 +200,7 @@ double AxisPL(std::span<const BoringSummary> borings) {
             }
         }
     }
-    return std::max(kMinAxisPL, std::ceil(largest / 5) * 5);
+    return std::clamp(std::ceil(largest / 5) * 5, kMinAxisPL, kMaxAxisPL);
 }
 
 // Lv1 an outline, Lv2-1 hatched, Lv2-2 filled with lines, so that the three
@@ -227,7 +230,7 @@ void DrawLegend(DrawingSurface& surface, const BarScale& scale) {
 }
 
 void DrawScale(DrawingSurface& surface, const BarScale& scale, double bodyBottom) {
-    const double step = scale.axisPL <= 40 ? 5 : scale.axisPL <= 100 ? 10 : 20;
+    const double step = scale.axisPL <= 40 ? 5 : 10;
     const double top = scale.Y(kBandRow);
     for (double pl = 0; pl <= scale.axisPL + 1e-9; pl += step) {
         const double x = scale.X(pl);
