@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -17,9 +16,9 @@
 #include "cli/batch_run.h"
 #include "cli/batch_summary.h"
 #include "cli/command_support.h"
+#include "cli/offscreen_rendering.h"
 #include "project/number_text.h"
 #include "project/whole_file.h"
-#include "report/qt/mincho_font.h"
 #include "report/qt/page_render.h"
 #include "report/qt/summary_pdf.h"
 
@@ -89,25 +88,6 @@ class Progress {
     bool open_ = false;
 };
 
-// Rendering needs fonts but no screen; Qt's own warnings are no business of
-// the command's user, errors still show.
-std::unique_ptr<QGuiApplication> StartFontRendering() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::cerr << message.toStdString() << '\n';
-        }
-    });
-    static int argc = 1;
-    static char programName[] = "fljudge-cli";
-    static char* argv[] = {programName, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    RegisterMinchoSubstitute();
-    return application;
-}
-
 // The report and the list of one calculated input; the reason when a file
 // could not be written.
 std::string WriteInputPdfs(const std::filesystem::path& folder, const BatchInput& input,
@@ -156,7 +136,7 @@ int RunBatchCommand(const BatchOptions& options) {
     }
     std::cerr << baseMessage.str();
 
-    const auto application = StartFontRendering();
+    const auto application = StartOffscreenRendering();
     BatchSettings settings;
     settings.Input = options.input;
     settings.OutputFolder = options.outputFolder;
