@@ -205,7 +205,7 @@ void AddBatchCommand(CLI::App& app) {
         ->add_option("FILE", options->inputs,
                      "Project files (.KORV), boring files (.XML) or folders holding them")
         ->required()
-        ->type_name("FILE...");
+        ->type_name("FILE");
     command->add_option("-o,--output", options->outputFolder, "Folder for the outputs")
         ->required()
         ->type_name("OUTDIR");
@@ -230,7 +230,8 @@ void AddBatchCommand(CLI::App& app) {
         "               deepest point, PL and risk class per motion (PL = 0 \"なし\",\n"
         "               up to 5 \"低い\", up to 15 \"高い\", above \"極めて高い\"),\n"
         "               smallest FL of the judgement targets per motion\n"
-        "  summary.pdf  the same as a table and a bar chart of PL (A4)\n"
+        "  summary.pdf  name, status, groundwater depth, PL and risk class as a table,\n"
+        "               then a bar chart of PL with the boundaries 5 and 15 (A4)\n"
         "  NAME.json    the \"calc\" JSON of each input (NAME: the file name without\n"
         "               extension; a repeated name gets _2, _3, ...)\n"
         "  NAME-report.pdf, NAME-list.pdf  with --pdf\n"
