@@ -120,6 +120,11 @@ int LoadAndCalculate(const std::filesystem::path& inputFile, const InputOptions&
     return kExitOk;
 }
 
+std::string BoringName(const std::filesystem::path& inputFile,
+                       const CalculatedProject& calculated) {
+    return calculated.boringName.empty() ? inputFile.stem().string() : calculated.boringName;
+}
+
 void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file) {
     command
         .add_option("--base", file,

@@ -16,9 +16,10 @@ namespace fljudge {
 // The exit codes of fljudge-cli.
 enum ExitCode : int {
     kExitOk = 0,
-    kExitUsage = 1,  // the command line could not be understood
-    kExitFile = 2,   // a file could not be read or written
-    kExitCheck = 3,  // the project failed the checks before the calculation
+    kExitUsage = 1,        // the command line could not be understood
+    kExitFile = 2,         // a file could not be read or written
+    kExitCheck = 3,        // the project failed the checks before the calculation
+    kExitInputFailed = 4,  // batch: at least one input failed; the others were calculated
 };
 
 // A message of the program (lines joined by CR LF) as lines for a terminal.
@@ -67,6 +68,10 @@ int LoadInputProject(const std::filesystem::path& inputFile, const InputOptions&
 // state between calls, so threads may call it at once.
 int LoadAndCalculate(const std::filesystem::path& inputFile, const InputOptions& options,
                      std::ostream& err, CalculatedProject& calculated);
+
+// The name of the boring an input holds: the name the input gives it, else
+// the file's name without its extension.
+std::string BoringName(const std::filesystem::path& inputFile, const CalculatedProject& calculated);
 
 // Adds the --base option to a subcommand.
 void AddBaseOption(CLI::App& command, std::optional<std::filesystem::path>& file);

@@ -6,6 +6,7 @@
 #include "cli/new_command.h"
 #include "cli/resave_command.h"
 #ifdef FLJUDGE_HAS_REPORT_COMMAND
+#include "cli/batch_command.h"
 #include "cli/report_command.h"
 #endif
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
         "  2  a file could not be read or written; the reason is on standard error\n"
         "  3  the project failed the checks before the calculation; the message is on\n"
         "     standard error\n"
+        "  4  batch: at least one input failed (its reason is in summary.csv); the others\n"
+        "     were calculated and written\n"
         "Messages are UTF-8. Run \"fljudge-cli SUBCOMMAND --help\" for the options of one\n"
         "subcommand.\n"
         "Examples:\n"
@@ -34,7 +37,8 @@ int main(int argc, char** argv) {
         "  fljudge-cli import BED0001.XML -o boring1.KORV --design-from site.KORV\n"
         "  fljudge-cli calc BED0001.XML --design-from site.KORV\n"
         "  fljudge-cli new empty.KORV\n"
-        "  fljudge-cli resave old.KORV tidy.KORV");
+        "  fljudge-cli resave old.KORV tidy.KORV\n"
+        "  fljudge-cli batch site/ -o site-results --pdf");
 
     fljudge::AddCalcCommand(app);
     fljudge::AddImportCommand(app);
@@ -42,6 +46,7 @@ int main(int argc, char** argv) {
     fljudge::AddResaveCommand(app);
 #ifdef FLJUDGE_HAS_REPORT_COMMAND
     fljudge::AddReportCommand(app);
+    fljudge::AddBatchCommand(app);
 #endif
 
     return fljudge::RunCommandLine(app, argc, argv);

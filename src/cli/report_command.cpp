@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <QDir>
-#include <QGuiApplication>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -11,8 +10,8 @@
 #include <vector>
 
 #include "cli/command_support.h"
+#include "cli/offscreen_rendering.h"
 #include "project/number_text.h"
-#include "report/qt/mincho_font.h"
 #include "report/qt/page_render.h"
 #include "report/report_paging.h"
 
@@ -41,22 +40,7 @@ std::string TwoDigits(int number) {
 }
 
 void RunReport(const ReportOptions& options) {
-    // Rendering needs fonts but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Qt's own warnings (a missing XDG_RUNTIME_DIR, font fallbacks) are no
-    // business of the command's user; errors still show.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::cerr << message.toStdString() << '\n';
-        }
-    });
-    static int argc = 1;
-    static char programName[] = "fljudge-cli";
-    static char* argv[] = {programName, nullptr};
-    const QGuiApplication application(argc, argv);
-    RegisterMinchoSubstitute();
+    const auto application = StartOffscreenRendering();
 
     CalculatedProject calculated;
     FinishCommand(LoadAndCalculate(options.project, {options.base, options.designFrom}, std::cerr,
@@ -86,7 +70,8 @@ void RunReport(const ReportOptions& options) {
 
     if (!options.pdf.empty()) {
         const RenderResult written =
-            WritePdf(QString::fromStdString(options.pdf), view, pages, input);
+            WritePdf(QString::fromStdString(options.pdf), view, pages, input,
+                     QString::fromStdString(BoringName(options.project, calculated)));
         if (!written) {
             Fail(kExitFile, written.error.toStdString());
         }

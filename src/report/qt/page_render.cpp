@@ -29,8 +29,11 @@ int ToPixels(double twips, double dpi) {
     return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-QString DocumentTitle(ResultView view) {
-    return view == ResultView::Report ? QStringLiteral("計算結果") : QStringLiteral("計算結果一覧");
+// "B-3 - 計算結果": a viewer's window then tells the borings apart.
+QString DocumentTitle(ResultView view, const QString& boringName) {
+    const QString title =
+        view == ResultView::Report ? QStringLiteral("計算結果") : QStringLiteral("計算結果一覧");
+    return boringName.isEmpty() ? title : boringName + QStringLiteral(" - ") + title;
 }
 
 }  // namespace
@@ -97,10 +100,10 @@ RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
 }
 
 RenderResult WritePdf(const QString& path, ResultView view, std::span<const std::int16_t> pages,
-                      const ReportInput& input) {
+                      const ReportInput& input, const QString& boringName) {
     QPdfWriter writer(path);
     writer.setResolution(kPdfDpi);
-    writer.setTitle(DocumentTitle(view));
+    writer.setTitle(DocumentTitle(view, boringName));
     writer.setCreator(QStringLiteral("fljudge"));
     RenderResult result = RenderPages(writer, view, pages, input);
     if (!result) {

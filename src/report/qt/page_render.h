@@ -57,9 +57,10 @@ QImage RenderPageImage(ResultView view, std::int16_t page, const ReportInput& in
 RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
                          std::span<const std::int16_t> pages, const ReportInput& input);
 
-// The pages as one PDF file with vector, searchable text.
+// The pages as one PDF file with vector, searchable text. Its title names the
+// boring when `boringName` is given (a project file's name, an input's boring).
 RenderResult WritePdf(const QString& path, ResultView view, std::span<const std::int16_t> pages,
-                      const ReportInput& input);
+                      const ReportInput& input, const QString& boringName = {});
 
 // One page as a PNG image at `dpi`.
 RenderResult WritePng(const QString& path, ResultView view, std::int16_t page,

@@ -43,7 +43,27 @@ double QtSurface::TextHeight(std::string_view) {
 }
 
 void QtSurface::DrawText(double x, double y, std::string_view text) {
-    painter_.drawText(QPointF(ToDeviceX(x), ToDeviceY(y + ascentTwips_)), ToQString(text));
+    // Blanks only move the pen: Qt's PDF writer names the blank glyph by the
+    // first character that maps to it, which is the tab, so a drawn blank
+    // would copy out of a PDF as a tab. Each run of other characters is
+    // placed where it stands in the whole text.
+    const QString whole = ToQString(text);
+    const QPointF origin(ToDeviceX(x), ToDeviceY(y + ascentTwips_));
+    qsizetype start = 0;
+    while (start < whole.size()) {
+        while (start < whole.size() && whole[start] == u' ') {
+            ++start;
+        }
+        qsizetype end = start;
+        while (end < whole.size() && whole[end] != u' ') {
+            ++end;
+        }
+        if (end > start) {
+            const double offset = start > 0 ? metrics_.horizontalAdvance(whole.left(start)) : 0;
+            painter_.drawText(origin + QPointF(offset, 0), whole.mid(start, end - start));
+        }
+        start = end;
+    }
 }
 
 void QtSurface::DrawLine(double x1, double y1, double x2, double y2) {

@@ -1,11 +1,14 @@
 #include "report/qt/page_render.h"
 
+#include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "report/pdf_tools.h"
 #include "report/qt/mincho_font.h"
+#include "report/qt/qt_surface.h"
 #include "report/sample_results.h"
 
 namespace fljudge {
@@ -122,7 +125,79 @@ class PageRenderTest : public QObject {
         QCOMPARE(QImage(path).size(), QSize(906, 643));
     }
 
+    // Qt names a glyph in the PDF's ToUnicode table by the first character
+    // that maps to it; the blank glyph came out as the tab, so right-aligned
+    // values copied as tabs. Blanks are not drawn as glyphs any more.
+    void pdfTextCopiesBlanksAsSpacesAndTheTitleNamesTheBoring() {
+        test::SampleResults sample(10, 45);
+        const QString pdf = dir_.filePath(QStringLiteral("B-3.pdf"));
+        const std::vector<std::int16_t> reportSlots = ViewPages(ResultView::Report, {10, 45});
+        QVERIFY(
+            WritePdf(pdf, ResultView::Report, reportSlots, sample.Input(), QStringLiteral("B-3")));
+        const QList<QByteArray> maps = ToUnicodeMaps(pdf);
+        QVERIFY(!maps.isEmpty());
+        for (const QByteArray& map : maps) {
+            QVERIFY2(!map.contains("<0009>"), map.constData());
+        }
+        const std::string layout =
+            test::CommandOutput("pdftotext -layout " + test::Quoted(pdf.toStdString()) + " -");
+        QVERIFY(layout.find('\t') == std::string::npos);
+        QVERIFY2(layout.find("0.750   0.750    18.000") != std::string::npos, layout.c_str());
+        const std::string info = test::CommandOutput("pdfinfo " + test::Quoted(pdf.toStdString()));
+        QVERIFY2(info.find("B-3 - 計算結果") != std::string::npos, info.c_str());
+
+        const QString plain = dir_.filePath(QStringLiteral("plain.pdf"));
+        QVERIFY(WritePdf(plain, ResultView::List, std::vector<std::int16_t>{1}, sample.Input()));
+        const std::string plainInfo =
+            test::CommandOutput("pdfinfo " + test::Quoted(plain.toStdString()));
+        QVERIFY(plainInfo.find("計算結果一覧") != std::string::npos);
+    }
+
+    // A text with leading blanks prints where its first character would
+    // print on its own.
+    void blanksMoveTheTextAsFarAsTheyAreWide() {
+        const auto draw = [](bool withBlanks) {
+            QImage image(400, 60, QImage::Format_RGB32);
+            image.setDotsPerMeterX(3780);
+            image.setDotsPerMeterY(3780);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            QtSurface surface(painter, MinchoFont(10.5));
+            if (withBlanks) {
+                surface.DrawText(150, 150, "   12.345  計 x");
+            } else {
+                const double blank = surface.TextWidth(" ");
+                surface.DrawText(150 + 3 * blank, 150, "12.345");
+                surface.DrawText(150 + 11 * blank, 150, "計");
+                surface.DrawText(150 + 14 * blank, 150, "x");
+            }
+            return image;
+        };
+        const QImage withBlanks = draw(true);
+        QVERIFY(InkedArea(withBlanks).isValid());
+        QCOMPARE(withBlanks, draw(false));
+    }
+
   private:
+    // The ToUnicode tables of a PDF file written by Qt (plain text streams).
+    static QList<QByteArray> ToUnicodeMaps(const QString& pdf) {
+        QFile file(pdf);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        const QByteArray bytes = file.readAll();
+        QList<QByteArray> maps;
+        for (qsizetype at = bytes.indexOf("begincmap"); at >= 0;
+             at = bytes.indexOf("begincmap", at + 1)) {
+            const qsizetype end = bytes.indexOf("endcmap", at);
+            if (end < 0) {
+                break;
+            }
+            maps.append(bytes.mid(at, end - at));
+        }
+        return maps;
+    }
+
     // One page of a PDF file as poppler draws it, in grey.
     QImage Rasterized(const QString& pdf, int page, double dpi) const {
         const QString prefix = dir_.filePath(QStringLiteral("raster"));

@@ -1,0 +1,48 @@
+#include "report/qt/summary_pdf.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "report/qt/mincho_font.h"
+#include "report/qt/qt_surface.h"
+#include "report/summary_pages.h"
+
+namespace fljudge {
+namespace {
+
+// As the report's PDF files: positions to 1/1200 inch.
+constexpr int kPdfDpi = 1200;
+
+}  // namespace
+
+RenderResult WriteSummaryPdf(const QString& path, std::span<const BoringSummary> borings) {
+    const ViewPageSetup& setup = PageSetupOf(ResultView::Report);
+    const RenderResult failed =
+        RenderResult::Failed(QStringLiteral("PDFファイルを書き込めませんでした: ") + path);
+    QPdfWriter writer(path);
+    writer.setResolution(kPdfDpi);
+    writer.setTitle(QStringLiteral("液状化判定結果一覧表"));
+    writer.setCreator(QStringLiteral("fljudge"));
+    if (!writer.setPageSize(QPageSize(setup.Paper)) ||
+        !writer.setPageOrientation(setup.Orientation) ||
+        !writer.setPageMargins(QMarginsF(0, 0, 0, 0))) {
+        return failed;
+    }
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return failed;
+    }
+    const QFont font = MinchoFont(setup.FontPointSize);
+    const int pageCount = SummaryPageCount(static_cast<int>(borings.size()));
+    for (int page = 1; page <= pageCount; ++page) {
+        if (page > 1 && !writer.newPage()) {
+            painter.end();
+            return failed;
+        }
+        QtSurface surface(painter, font);
+        DrawSummaryPage(page, surface, borings);
+    }
+    return painter.end() ? RenderResult{} : failed;
+}
+
+}  // namespace fljudge
