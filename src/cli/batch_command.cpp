@@ -35,6 +35,25 @@ struct BatchOptions {
 
 // One line per finished input on standard error; on a terminal the line of
 // the last input that went well is overwritten by the next.
+// Every line of an input's messages names the input once; the importer's
+// warnings already do.
+std::string WithFileName(const std::filesystem::path& file, const std::string& text) {
+    const std::string prefix = file.string() + ": ";
+    std::string named;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        const std::string_view line(text.data() + start, end - start);
+        if (!line.starts_with(prefix)) {
+            named += prefix;
+        }
+        named += line;
+        start = end;
+    }
+    return named;
+}
+
 class Progress {
   public:
     Progress(std::size_t total, bool terminal) : total_(total), terminal_(terminal) {}
@@ -152,7 +171,7 @@ int RunBatchCommand(const BatchOptions& options) {
         RunBatch(inputs, settings, [&](std::size_t index, BatchOutcome& outcome) {
             const BatchInput& input = inputs[index];
             if (!outcome.Notices.empty()) {
-                progress.Tell(input.File.string() + ": " + TerminalText(outcome.Notices));
+                progress.Tell(WithFileName(input.File, TerminalText(outcome.Notices)));
             }
             std::string writeError = outcome.WriteError;
             if (writeError.empty() && options.pdf && outcome.Calculated) {
