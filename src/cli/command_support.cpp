@@ -4,6 +4,7 @@
 #include "calc/run_calculation.h"
 #include "project/basic_info_file.h"
 #include "project/project_file.h"
+#include "project/whole_file.h"
 
 namespace fljudge {
 
@@ -29,14 +30,14 @@ std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem
     if (!file) {
         return info;
     }
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(*file, error)) {
-        ReportFileError(err, *file, "ファイルが見つかりません");
+    const FileBytes content = ReadWholeFile(*file);
+    if (!content.status) {
+        ReportFileError(err, *file, content.status.reason);
         return std::nullopt;
     }
     // Read as the program reads its Base.ini: a value the file does not give
     // keeps its built-in default, and the reason is told.
-    if (const FileStatus status = ReadBasicInfoFile(*file, info); !status) {
+    if (const FileStatus status = ParseBasicInfo(content.bytes, info); !status) {
         ReportFileError(err, *file, status.reason);
     }
     return info;

@@ -53,6 +53,23 @@ FileStatus WriteFailure(int error) {
     return FileStatus::Failed("ファイルに書き込めません");
 }
 
+// Why a path that is not a regular file cannot be read as one, by what it is.
+FileStatus NotARegularFile(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return FileStatus::Failed("ファイルではなくフォルダです");
+    }
+    if (S_ISFIFO(mode)) {
+        return FileStatus::Failed("ファイルではなくパイプです");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return FileStatus::Failed("ファイルではなくデバイスです");
+    }
+    if (S_ISSOCK(mode)) {
+        return FileStatus::Failed("ファイルではなくソケットです");
+    }
+    return FileStatus::Failed("通常のファイルではありません");
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -70,7 +87,9 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 FileBytes ReadWholeFile(const std::filesystem::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never
+    // come; for a regular file the flag changes nothing.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
         return {OpenFailure(errno), {}};
     }
@@ -78,8 +97,8 @@ FileBytes ReadWholeFile(const std::filesystem::path& path) {
     if (::fstat(fd.get(), &info) != 0) {
         return {FileStatus::Failed("ファイルを読み込めません"), {}};
     }
-    if (S_ISDIR(info.st_mode)) {
-        return {FileStatus::Failed("ファイルではなくフォルダです"), {}};
+    if (!S_ISREG(info.st_mode)) {
+        return {NotARegularFile(info.st_mode), {}};
     }
     std::string bytes;
     char buffer[65536];

@@ -17,7 +17,8 @@ struct FileBytes {
     std::string bytes;  // empty unless status is ok
 };
 
-// The whole content of a file.
+// The whole content of a regular file. Anything else (a folder, a pipe, a
+// device) is refused with a reason that names it, without waiting on it.
 FileBytes ReadWholeFile(const std::filesystem::path& path);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and only

@@ -1,6 +1,7 @@
 #include "project/basic_info_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/comma_decimal_locale.h"
 #include "support/temp_folder.h"
@@ -108,6 +109,16 @@ TEST(BasicInfoFile, UnreadableFileGivesTheDefaultsAndSaysWhy) {
     const FileStatus status = BasicInfoFile(BasicInfoFileMode::Read, info, folder.path());
     EXPECT_FALSE(status);
     EXPECT_NE(status.reason.find("初期値を使います"), std::string::npos) << status.reason;
+    EXPECT_EQ(info, DefaultBasicInfo());
+}
+
+TEST(BasicInfoFile, APipeNamedBaseIniGivesTheDefaultsWithoutWaiting) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "Base.ini").c_str(), 0600), 0);
+    BasicInfo info = Numbered();
+    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Read, info, folder.path());
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.reason, "ファイルではなくパイプです。読めなかった値は初期値を使います");
     EXPECT_EQ(info, DefaultBasicInfo());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -225,6 +226,27 @@ TEST(LoadProject, MissingOrUnreadableFileLeavesTheProjectUnchanged) {
     EXPECT_EQ(missing.reason, "ファイルが見つかりません");
     EXPECT_FALSE(LoadProject(folder.path(), DefaultBasicInfo(), project));
     EXPECT_EQ(project, Sample());
+}
+
+TEST(LoadProject, RefusesWhatIsNoRegularFileWithoutWaitingOnIt) {
+    TempFolder folder;
+    // A pipe without a writer would block a plain open for ever.
+    ASSERT_EQ(::mkfifo((folder / "pipe.KORV").c_str(), 0600), 0);
+    const struct {
+        std::filesystem::path path;
+        const char* reason;
+    } cases[] = {
+        {folder / "pipe.KORV", "ファイルではなくパイプです"},
+        {folder.path(), "ファイルではなくフォルダです"},
+        {"/dev/null", "ファイルではなくデバイスです"},
+    };
+    for (const auto& c : cases) {
+        ProjectData project = Sample();
+        const FileStatus status = LoadProject(c.path, DefaultBasicInfo(), project);
+        EXPECT_FALSE(status) << c.path;
+        EXPECT_EQ(status.reason, c.reason);
+        EXPECT_EQ(project, Sample());
+    }
 }
 
 TEST(LoadProject, StartsFromANewProjectOfTheGivenBasicInformation) {
