@@ -28,7 +28,8 @@ std::optional<std::string> ProjectFileBytes(const ProjectData& project);
 // whatever their distribution over lines, so a file with a missing or extra
 // item loads shifted, as it always has; it fails only when the items run out,
 // a whole-number field lies outside -32768..32767 after rounding, a real lies
-// beyond the range of a double, or a count is negative or above capacity.
+// beyond the range of a double, a count is negative or above capacity, or the
+// bytes are no CP932 text at all (CheckCp932Text).
 FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
                             ProjectData& project);
 

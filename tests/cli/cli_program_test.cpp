@@ -157,6 +157,18 @@ TEST_F(CliProgram, APipeOrAFolderIsRefusedByName) {
     EXPECT_FALSE(std::filesystem::exists(Path("b.pdf")));
 }
 
+TEST_F(CliProgram, ResaveKeepsAFileThatIsNoText) {
+    const std::string utf16(
+        "\xFF\xFE"
+        "1\0:\0\r\0\n\0",
+        10);
+    WriteBytes(Path("x.KORV"), utf16);
+    const CliRun run = Cli({"resave", Path("x.KORV"), Path("x.KORV")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(Path("x.KORV")), utf16);
+}
+
 TEST_F(CliProgram, AShortSettingsFileKeepsTheDefaultsForTheRestAndSaysSo) {
     WriteBytes(Path("short.ini"), "20,20,10\r\n");
     const CliRun run = Cli({"new", Path("a.KORV"), "--base", Path("short.ini")});

@@ -122,6 +122,29 @@ TEST(BasicInfoFile, APipeNamedBaseIniGivesTheDefaultsWithoutWaiting) {
     EXPECT_EQ(info, DefaultBasicInfo());
 }
 
+TEST(BasicInfoFile, ABinaryOrUtf16FileGivesTheDefaultsAndSaysWhy) {
+    // Read item by item, either would set every value to 0.
+    const std::string binary(
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\0,\0\0",
+        15);
+    const std::string utf16(
+        "\xFF\xFE"
+        "1\0"
+        "8\0"
+        ",\0"
+        "1\0"
+        "8\0",
+        12);
+    for (const std::string& bytes : {binary, utf16}) {
+        BasicInfo info = Numbered();
+        const FileStatus status = ParseBasicInfo(bytes, info);
+        EXPECT_FALSE(status);
+        EXPECT_FALSE(status.reason.empty());
+        EXPECT_EQ(info, DefaultBasicInfo());
+    }
+}
+
 TEST(BasicInfoFile, ResetDeletesTheFileAndRestoresTheDefaults) {
     TempFolder folder;
     BasicInfo info = Numbered();

@@ -228,6 +228,46 @@ TEST(LoadProject, MissingOrUnreadableFileLeavesTheProjectUnchanged) {
     EXPECT_EQ(project, Sample());
 }
 
+// A text of ASCII characters as UTF-16 or UTF-32, little- or big-endian.
+std::string Wide(std::string_view text, int width, bool bigEndian) {
+    std::string wide;
+    for (const char c : text) {
+        std::string unit(static_cast<std::size_t>(width), '\0');
+        unit[bigEndian ? unit.size() - 1 : 0] = c;
+        wide += unit;
+    }
+    return wide;
+}
+
+TEST(LoadProject, RefusesUtf16Utf32AndBinaryFiles) {
+    const std::string ascii =
+        "1:x\r\n3,1,1.2,1,1,.12,.5,.8,.12,.6,.8\r\n2:x\r\n1.5,0\r\n3:x\r\n0\r\n";
+    const std::string utf16 = "UTF-16のファイルは読めません";
+    const std::string utf32 = "UTF-32のファイルは読めません";
+    const std::string binary = "テキストファイルではありません（NUL文字を含んでいます）";
+    const struct {
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"\xFF\xFE" + Wide(ascii, 2, false), utf16},
+        {"\xFE\xFF" + Wide(ascii, 2, true), utf16},
+        {Wide(ascii, 2, false), binary},
+        {std::string("\xFF\xFE\0\0", 4) + Wide(ascii, 4, false), utf32},
+        {std::string("\0\0\xFE\xFF", 4) + Wide(ascii, 4, true), utf32},
+        {Wide(ascii, 4, true), binary},
+        {"\xFF\xFE", utf16},
+        {ascii + std::string(1, '\0'), binary},
+    };
+    ASSERT_TRUE(ParseProjectFile(ascii, DefaultBasicInfo(), *std::make_unique<ProjectData>()));
+    for (const auto& c : cases) {
+        ProjectData project = Sample();
+        const FileStatus status = ParseProjectFile(c.bytes, DefaultBasicInfo(), project);
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.reason.substr(0, c.reason.size()), c.reason) << status.reason;
+        EXPECT_EQ(project, Sample());
+    }
+}
+
 TEST(LoadProject, RefusesWhatIsNoRegularFileWithoutWaitingOnIt) {
     TempFolder folder;
     // A pipe without a writer would block a plain open for ever.
