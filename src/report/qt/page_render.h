@@ -57,7 +57,9 @@ QImage RenderPageImage(ResultView view, std::int16_t page, const ReportInput& in
 RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
                          std::span<const std::int16_t> pages, const ReportInput& input);
 
-// The pages as one PDF file with vector, searchable text.
+// The pages as one PDF file with vector, searchable text. An existing file
+// is replaced only by the complete new document; on failure it stays as it
+// was and the error names the reason and the file.
 RenderResult WritePdf(const QString& path, ResultView view, std::span<const std::int16_t> pages,
                       const ReportInput& input);
 
