@@ -103,12 +103,7 @@ FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
             return ReplaceWholeFile(path, BasicInfoFileText(info));
         case BasicInfoFileMode::Reset: {
             info = DefaultBasicInfo();
-            std::error_code error;
-            std::filesystem::remove(path, error);
-            if (error) {
-                return FileStatus::Failed("ファイルを削除できません");
-            }
-            return FileStatus::Ok();
+            return RemoveFile(path);
         }
     }
     info = DefaultBasicInfo();

@@ -26,4 +26,8 @@ FileBytes ReadWholeFile(const std::filesystem::path& path);
 // the whole new content, never a part. On failure nothing is left behind.
 FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
+// Deletes the file; one that is not there is no failure. A folder of that
+// name is left alone. On failure the reason names why.
+FileStatus RemoveFile(const std::filesystem::path& path);
+
 }  // namespace fljudge

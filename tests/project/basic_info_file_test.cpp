@@ -169,11 +169,15 @@ TEST(BasicInfoFile, FailedWriteOrDeleteSaysWhyAndKeepsTheValuesInMemory) {
     EXPECT_EQ(write.reason, "ファイルを作成できません");
     EXPECT_EQ(info, Numbered());
 
-    // A non-empty folder named Base.ini cannot be deleted as a file.
-    std::filesystem::create_directories(folder / "Base.ini" / "inside");
-    const FileStatus reset = BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path());
-    EXPECT_EQ(reset.reason, "ファイルを削除できません");
-    EXPECT_EQ(info, DefaultBasicInfo());
+    // A folder named Base.ini, empty or not, is not deleted as a file.
+    for (const char* inside : {"", "inside"}) {
+        std::filesystem::create_directories(folder / "Base.ini" / inside);
+        info = Numbered();
+        const FileStatus reset = BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path());
+        EXPECT_EQ(reset.reason, "ファイルを削除できません（ファイルではなくフォルダです）");
+        EXPECT_EQ(info, DefaultBasicInfo());
+        EXPECT_TRUE(std::filesystem::is_directory(folder / "Base.ini"));
+    }
 }
 
 TEST(BasicInfoFile, WriteReplacesTheWholeContent) {

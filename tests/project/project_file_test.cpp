@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <vector>
 
 #include "support/comma_decimal_locale.h"
 #include "support/temp_folder.h"
@@ -329,6 +333,67 @@ TEST(SaveProject, ReplacesTheFileBehindALinkAndKeepsItsPermissions) {
     EXPECT_EQ(ReadBytes(file), kNewProjectFile);
     EXPECT_EQ(std::filesystem::status(file).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+std::vector<std::string> Entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SaveProject, AKilledSaveLeavesTheOldOrTheNewFileAndNothingElse) {
+    TempFolder folder;
+    const auto path = folder / "p.KORV";
+    const std::string sample = Bytes(Sample());
+    const std::string full = Bytes(Full());
+    ASSERT_TRUE(SaveProject(path, Sample()));
+    // What an older kill left behind: the temporary of a process now gone.
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    WriteBytes(folder / (".p.KORV." + std::to_string(gone) + "-0.tmp"), "half");
+    WriteBytes(folder / ".p.KORV.mine.tmp", "a user's file of a like name");
+
+    for (int round = 0; round < 60; ++round) {
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            for (int k = 0;; ++k) {
+                (void)SaveProject(path, k % 2 == 0 ? Full() : Sample());
+            }
+        }
+        ::usleep(static_cast<useconds_t>(300 + 97 * (round % 23)));
+        ::kill(saver, SIGKILL);
+        ASSERT_EQ(::waitpid(saver, nullptr, 0), saver);
+        const std::string now = ReadBytes(path);
+        EXPECT_TRUE(now == sample || now == full) << round;
+    }
+    ASSERT_TRUE(SaveProject(path, Sample()));
+    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{".p.KORV.mine.tmp", "p.KORV"}));
+}
+
+TEST(SaveProject, ThroughADanglingLinkCreatesTheFileItPointsTo) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_symlink("sub/real.KORV", folder / "link.KORV");
+    std::filesystem::create_symlink("link.KORV", folder / "second.KORV");
+    ASSERT_TRUE(SaveProject(folder / "second.KORV", NewFromDefaults()));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.KORV"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "second.KORV"));
+    EXPECT_EQ(ReadBytes(folder / "sub" / "real.KORV"), kNewProjectFile);
+
+    // A link into a folder that does not exist is refused and stays.
+    std::filesystem::create_symlink("none/real.KORV", folder / "nowhere.KORV");
+    const FileStatus status = SaveProject(folder / "nowhere.KORV", NewFromDefaults());
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.reason, "保存先のフォルダがありません");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "nowhere.KORV"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "none"));
 }
 
 TEST(SaveProject, WriteErrorKeepsTheOldFile) {
