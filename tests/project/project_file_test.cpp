@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <limits>
 #include <vector>
 
 #include "support/comma_decimal_locale.h"
@@ -241,6 +242,17 @@ std::string Wide(std::string_view text, int width, bool bigEndian) {
         wide += unit;
     }
     return wide;
+}
+
+TEST(SaveProject, EveryValueThatLoadsSavesToAFileThatLoads) {
+    ProjectData project = Sample();
+    project.WaterDepth = std::numeric_limits<double>::max();
+    project.SoilLayers[1].Thickness = -std::numeric_limits<double>::max();
+    const std::string saved = Bytes(project);
+    ProjectData loaded = NewFromDefaults();
+    ASSERT_TRUE(ParseProjectFile(saved, DefaultBasicInfo(), loaded));
+    EXPECT_EQ(loaded, project);
+    EXPECT_EQ(Bytes(loaded), saved);
 }
 
 TEST(LoadProject, RefusesUtf16Utf32AndBinaryFiles) {
