@@ -58,6 +58,8 @@ int LoadAndCalculate(const std::filesystem::path& projectFile,
         !status) {
         ReportFileError(err, projectFile, status.reason);
         return kExitFile;
+    } else if (!status.warning.empty()) {
+        ReportFileError(err, projectFile, status.warning);
     }
     const CheckResult check = CheckBeforeCalc(*calculated.project);
     if (check.outcome != CheckOutcome::Pass) {

@@ -210,7 +210,11 @@ FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
         return r.status();
     }
     project = p;
-    return FileStatus::Ok();
+    FileStatus loaded = FileStatus::Ok();
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+        loaded.warning = kNoFinalLineEndWarning;
+    }
+    return loaded;
 }
 
 FileStatus LoadProject(const std::filesystem::path& path, const BasicInfo& basicInfo,

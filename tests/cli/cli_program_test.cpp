@@ -157,6 +157,23 @@ TEST_F(CliProgram, APipeOrAFolderIsRefusedByName) {
     EXPECT_FALSE(std::filesystem::exists(Path("b.pdf")));
 }
 
+TEST_F(CliProgram, AFileCutInItsLastLineIsCalculatedWithAWarning) {
+    std::string cut = ReadBytes(kExample);
+    cut.resize(cut.size() - 3);
+    WriteBytes(Path("cut.KORV"), cut);
+    const std::string warning =
+        Path("cut.KORV") +
+        ": ファイルの最後が改行で終わっていません。途中で切れている可能性があります。\n";
+    const CliRun calc = Cli({"calc", Path("cut.KORV")});
+    EXPECT_EQ(calc.exitCode, 0);
+    EXPECT_EQ(calc.err, warning);
+    EXPECT_FALSE(calc.out.empty());
+    const CliRun resave = Cli({"resave", Path("cut.KORV"), Path("out.KORV")});
+    EXPECT_EQ(resave.exitCode, 0);
+    EXPECT_EQ(resave.err, warning);
+    EXPECT_EQ(Cli({"calc", kExample.string()}).err, "");
+}
+
 TEST_F(CliProgram, ResaveKeepsAFileThatIsNoText) {
     const std::string utf16(
         "\xFF\xFE"

@@ -255,6 +255,26 @@ TEST(SaveProject, EveryValueThatLoadsSavesToAFileThatLoads) {
     EXPECT_EQ(Bytes(loaded), saved);
 }
 
+TEST(LoadProject, AFileWithoutItsLastLineEndLoadsWithAWarning) {
+    const std::string whole = Bytes(Sample());
+    struct Case {
+        std::string bytes;
+        bool warned;
+    };
+    for (const Case& c : {Case{whole, false}, Case{whole.substr(0, whole.size() - 1), false},
+                          Case{whole.substr(0, whole.size() - 2), true},
+                          Case{whole.substr(0, whole.size() - 3), true}}) {
+        ProjectData project = NewFromDefaults();
+        const FileStatus status = ParseProjectFile(c.bytes, DefaultBasicInfo(), project);
+        ASSERT_TRUE(status);
+        EXPECT_EQ(status.warning, c.warned ? kNoFinalLineEndWarning : "") << c.bytes.size();
+    }
+    // Cut inside the last number: the shorter number is what loads.
+    ProjectData project = NewFromDefaults();
+    ASSERT_TRUE(ParseProjectFile(whole.substr(0, whole.size() - 3), DefaultBasicInfo(), project));
+    EXPECT_EQ(project.NValues[4].N, 3276);
+}
+
 TEST(LoadProject, RefusesUtf16Utf32AndBinaryFiles) {
     const std::string ascii =
         "1:x\r\n3,1,1.2,1,1,.12,.5,.8,.12,.6,.8\r\n2:x\r\n1.5,0\r\n3:x\r\n0\r\n";
