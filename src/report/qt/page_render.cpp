@@ -120,10 +120,17 @@ RenderResult WritePdf(const QString& path, ResultView view, std::span<const std:
 
 RenderResult WritePng(const QString& path, ResultView view, std::int16_t page,
                       const ReportInput& input, double dpi) {
-    if (!RenderPageImage(view, page, input, dpi).save(path, "PNG")) {
+    QBuffer image;
+    image.open(QIODevice::WriteOnly);
+    if (!RenderPageImage(view, page, input, dpi).save(&image, "PNG")) {
         return RenderResult::Failed(QStringLiteral("PNGファイルを書き込めませんでした: ") + path);
     }
-    return {};
+    RenderResult result = ReplaceFileWith(path, image.data());
+    if (!result) {
+        result.error = QStringLiteral("PNGファイルを書き込めませんでした（") + result.error +
+                       QStringLiteral("）: ") + path;
+    }
+    return result;
 }
 
 }  // namespace fljudge

@@ -63,7 +63,7 @@ RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
 RenderResult WritePdf(const QString& path, ResultView view, std::span<const std::int16_t> pages,
                       const ReportInput& input);
 
-// One page as a PNG image at `dpi`.
+// One page as a PNG image at `dpi`, put in place as a PDF file is.
 RenderResult WritePng(const QString& path, ResultView view, std::int16_t page,
                       const ReportInput& input, double dpi);
 

@@ -119,6 +119,10 @@ class PageRenderTest : public QObject {
         const RenderResult png = WritePng(QStringLiteral("/nonexistent-folder/x.png"),
                                           ResultView::List, 1, sample.Input(), 50);
         QVERIFY(!png);
+        QCOMPARE(
+            png.error,
+            QStringLiteral("PNGファイルを書き込めませんでした（保存先のフォルダがありません）: "
+                           "/nonexistent-folder/x.png"));
 
         const QString path = dir_.filePath(QStringLiteral("list-01.png"));
         QVERIFY(WritePng(path, ResultView::List, 1, sample.Input(), 50));
