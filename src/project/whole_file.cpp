@@ -110,7 +110,7 @@ FileStatus CreateFailure(int error) {
 
 // The file that `path` names after following every link: a link to a link
 // is followed on, a relative link is taken from the link's folder. The file
-// itself need not exist, but its folder must.
+// itself need not exist; a missing folder shows when the file is made.
 FileStatus ResolveLinks(const std::filesystem::path& path, std::filesystem::path& target) {
     target = path;
     // As many as the system itself follows before it gives up (ELOOP).
@@ -235,7 +235,10 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     // Written unnamed where the file system allows it, so that a save killed
     // while writing leaves nothing; named only for the instant before the
     // rename (what a kill leaves then, the next save removes).
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // The unnamed file is named through /proc, so without it the name comes first.
+    int fd = ::access("/proc/self/fd", F_OK) == 0 ? ::open(folder.empty() ? "." : folder.c_str(),
+                                                           O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                                                  : -1;
     const bool unnamed = fd >= 0;
     std::filesystem::path temporary;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
