@@ -32,14 +32,14 @@ std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem
     if (!file) {
         return info;
     }
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(*file, error)) {
-        ReportFileError(err, *file, "ファイルが見つかりません");
+    const FileBytes content = ReadWholeFile(*file);
+    if (!content.status) {
+        ReportFileError(err, *file, content.status.reason);
         return std::nullopt;
     }
     // Read as the program reads its Base.ini: a value the file does not give
     // keeps its built-in default, and the reason is told.
-    if (const FileStatus status = ReadBasicInfoFile(*file, info); !status) {
+    if (const FileStatus status = ParseBasicInfo(content.bytes, info); !status) {
         ReportFileError(err, *file, status.reason);
     }
     return info;
@@ -60,9 +60,13 @@ int LoadInputProject(const std::filesystem::path& inputFile, const InputOptions&
         }
         ProjectData loaded;
         NewProject(loaded, basicInfo);
-        if (const FileStatus status = ParseProjectFile(input.bytes, basicInfo, loaded); !status) {
+        const FileStatus status = ParseProjectFile(input.bytes, basicInfo, loaded);
+        if (!status) {
             ReportFileError(err, inputFile, status.reason);
             return kExitFile;
+        }
+        if (!status.warning.empty()) {
+            ReportFileError(err, inputFile, status.warning);
         }
         project = loaded;
         boringName.clear();

@@ -31,7 +31,7 @@ void ReportFileError(std::ostream& err, const std::filesystem::path& path, std::
 // The basic information from the settings file given with --base, or the
 // built-in defaults without one. The file is read as the program reads its
 // Base.ini (values it does not give keep their defaults; the reason is told
-// on `err`). Nothing, and the reason on `err`, when there is no such file.
+// on `err`). Nothing, and the reason on `err`, when the file cannot be read.
 std::optional<BasicInfo> BasicInfoFromOption(const std::optional<std::filesystem::path>& file,
                                              std::ostream& err);
 

@@ -16,6 +16,8 @@ int RunResaveCommand(const std::filesystem::path& in, const std::filesystem::pat
     if (const FileStatus status = LoadProject(in, basicInfo, project); !status) {
         ReportFileError(err, in, status.reason);
         return kExitFile;
+    } else if (!status.warning.empty()) {
+        ReportFileError(err, in, status.warning);
     }
     if (const FileStatus status = SaveProject(out, project); !status) {
         ReportFileError(err, out, status.reason);

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <vector>
 
+#include "project/cp932_text_check.h"
 #include "project/item_reader.h"
 #include "project/number_text.h"
 #include "project/whole_file.h"
@@ -34,6 +35,9 @@ std::string Whole(int n) {
 
 FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
     info = DefaultBasicInfo();
+    if (const FileStatus text = CheckCp932Text(bytes); !text) {
+        return text;
+    }
     FileStatus status;
     ItemReader reader(bytes);
     const std::vector<double*> values = ValuesInFileOrder(info);
@@ -99,12 +103,7 @@ FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
             return ReplaceWholeFile(path, BasicInfoFileText(info));
         case BasicInfoFileMode::Reset: {
             info = DefaultBasicInfo();
-            std::error_code error;
-            std::filesystem::remove(path, error);
-            if (error) {
-                return FileStatus::Failed("ファイルを削除できません");
-            }
-            return FileStatus::Ok();
+            return RemoveFile(path);
         }
     }
     info = DefaultBasicInfo();

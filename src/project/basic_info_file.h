@@ -31,7 +31,8 @@ FileStatus ReadBasicInfoFile(const std::filesystem::path& file, BasicInfo& info)
 
 // The same from the file's bytes: 33 items (the unit weights, the regional
 // factors, the seismic coefficients, row by row), each read by its leading
-// number, 0 when there is none.
+// number, 0 when there is none. Bytes that are no CP932 text at all
+// (CheckCp932Text) give the defaults and the reason.
 FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info);
 
 // The eleven CR LF lines of Base.ini, three numbers each.

@@ -10,9 +10,11 @@ namespace fljudge {
 struct FileStatus {
     bool ok = true;
     std::string reason;
+    // When ok: something the user should still be told, or empty.
+    std::string warning;
 
     static FileStatus Ok() { return {}; }
-    static FileStatus Failed(std::string why) { return {false, std::move(why)}; }
+    static FileStatus Failed(std::string why) { return {false, std::move(why), {}}; }
     explicit operator bool() const { return ok; }
 };
 

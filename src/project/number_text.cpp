@@ -241,6 +241,29 @@ double RoundDecimals(double value, int decimals) {
     return value < 0 ? -rounded : rounded;
 }
 
+namespace {
+
+// The digits of 1.79769313486232E+308, the largest double as it is saved.
+constexpr std::string_view kLargestSavedDigits = "179769313486232";
+
+// The digits of a mantissa from its first significant one, without the point
+// and trailing zeros: compared as text, they order numbers of one decimal
+// exponent.
+std::string SignificantDigits(std::string_view mantissa) {
+    std::string digits;
+    for (const char c : mantissa) {
+        if (c != '.' && (c != '0' || !digits.empty())) {
+            digits += c;
+        }
+    }
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+    }
+    return digits;
+}
+
+}  // namespace
+
 LeadingNumber ParseLeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
@@ -321,10 +344,19 @@ LeadingNumber ParseLeadingNumber(std::string_view text) {
                 exponent = -exponent;
             }
         }
-        if (anyNonZero && firstDigitPower + exponent > 0) {
-            out.inRange = false;
-        }
         magnitude = 0;
+        if (anyNonZero && firstDigitPower + exponent > 0) {
+            // The largest double saved with 15 significant digits comes out
+            // just above it; that value, and any below it, reads as the
+            // largest double, so that every saved file loads again.
+            if (firstDigitPower + exponent == 308 &&
+                SignificantDigits(text.substr(mantissaStart, mantissaEnd - mantissaStart)) <=
+                    kLargestSavedDigits) {
+                magnitude = std::numeric_limits<double>::max();
+            } else {
+                out.inRange = false;
+            }
+        }
     }
     out.value = negative ? -magnitude : magnitude;
     return out;

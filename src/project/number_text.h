@@ -34,7 +34,8 @@ struct LeadingNumber {
 // The leading decimal number of a text: blanks and tabs skipped, optional
 // sign, digits, optional period and fraction, optional exponent introduced by
 // E or e. Anything after it is ignored. A value too small for a double reads
-// as 0.
+// as 0; one beyond the largest double only by the rounding of saving it (up
+// to 1.79769313486232E+308 in magnitude) reads as the largest double.
 LeadingNumber ParseLeadingNumber(std::string_view text);
 
 // The leading number, or 0 when there is none (or it is out of range).

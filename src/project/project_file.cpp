@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "project/cp932.h"
+#include "project/cp932_text_check.h"
 #include "project/item_reader.h"
 #include "project/number_text.h"
 #include "project/whole_file.h"
@@ -160,6 +161,9 @@ FileStatus SaveProject(const std::filesystem::path& path, const ProjectData& pro
 
 FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
                             ProjectData& project) {
+    if (const FileStatus text = CheckCp932Text(bytes); !text) {
+        return text;
+    }
     ProjectData p;
     NewProject(p, basicInfo);
     ProjectReader r(bytes);
@@ -206,7 +210,11 @@ FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
         return r.status();
     }
     project = p;
-    return FileStatus::Ok();
+    FileStatus loaded = FileStatus::Ok();
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+        loaded.warning = kNoFinalLineEndWarning;
+    }
+    return loaded;
 }
 
 FileStatus LoadProject(const std::filesystem::path& path, const BasicInfo& basicInfo,

@@ -10,6 +10,11 @@
 
 namespace fljudge {
 
+// Told after loading a file whose last line has no line end: the program
+// always ends its files with CR LF, so the file may have been cut short.
+inline constexpr const char* kNoFinalLineEndWarning =
+    "ファイルの最後が改行で終わっていません。途中で切れている可能性があります。";
+
 // Writes the project file (code page 932, CR LF). The old file is replaced
 // only when the new one was written completely; on failure it is untouched.
 FileStatus SaveProject(const std::filesystem::path& path, const ProjectData& project);
@@ -28,7 +33,9 @@ std::optional<std::string> ProjectFileBytes(const ProjectData& project);
 // whatever their distribution over lines, so a file with a missing or extra
 // item loads shifted, as it always has; it fails only when the items run out,
 // a whole-number field lies outside -32768..32767 after rounding, a real lies
-// beyond the range of a double, or a count is negative or above capacity.
+// beyond the range of a double, a count is negative or above capacity, or the
+// bytes are no CP932 text at all (CheckCp932Text). A file whose last line has
+// no line end loads, with kNoFinalLineEndWarning as the status's warning.
 FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
                             ProjectData& project);
 

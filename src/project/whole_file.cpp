@@ -1,11 +1,13 @@
 #include "project/whole_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <optional>
+#include <string>
 
 namespace fljudge {
 namespace {
@@ -53,6 +55,23 @@ FileStatus WriteFailure(int error) {
     return FileStatus::Failed("ファイルに書き込めません");
 }
 
+// Why a path that is not a regular file cannot be read as one, by what it is.
+FileStatus NotARegularFile(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return FileStatus::Failed("ファイルではなくフォルダです");
+    }
+    if (S_ISFIFO(mode)) {
+        return FileStatus::Failed("ファイルではなくパイプです");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return FileStatus::Failed("ファイルではなくデバイスです");
+    }
+    if (S_ISSOCK(mode)) {
+        return FileStatus::Failed("ファイルではなくソケットです");
+    }
+    return FileStatus::Failed("通常のファイルではありません");
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -67,10 +86,96 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+FileStatus ReadOnlyFileSystem() {
+    return FileStatus::Failed("読み取り専用のファイルシステムのため保存できません");
+}
+
+// Why the new file could not be made in the folder.
+FileStatus CreateFailure(int error) {
+    switch (error) {
+        case EROFS:
+            return ReadOnlyFileSystem();
+        case EACCES:
+        case EPERM:
+            return FileStatus::Failed("フォルダに書き込む権限がありません");
+        case ENOSPC:
+        case EDQUOT:
+            return WriteFailure(error);
+        case ENOENT:
+            return FileStatus::Failed("保存先のフォルダがありません");
+        default:
+            return FileStatus::Failed("ファイルを作成できません");
+    }
+}
+
+// The file that `path` names after following every link: a link to a link
+// is followed on, a relative link is taken from the link's folder. The file
+// itself need not exist; a missing folder shows when the file is made.
+FileStatus ResolveLinks(const std::filesystem::path& path, std::filesystem::path& target) {
+    target = path;
+    // As many as the system itself follows before it gives up (ELOOP).
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(target, error)) {
+            return FileStatus::Ok();
+        }
+        const std::filesystem::path link = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return FileStatus::Failed("リンクをたどれません");
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+        if (!target.has_filename()) {
+            return FileStatus::Failed("リンク先がファイル名ではありません");
+        }
+    }
+    return FileStatus::Failed("リンクが循環しています");
+}
+
+// The hidden name the new file takes for the instant before the rename:
+// .NAME.PID-N.tmp in the target's folder.
+std::filesystem::path TemporaryName(const std::filesystem::path& target, int attempt) {
+    return target.parent_path() /
+           ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
+            std::to_string(attempt) + ".tmp");
+}
+
+// Removes the temporaries of saves of `name` killed before their rename: a
+// name of ours whose process no longer runs.
+void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    const std::string suffix = ".tmp";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string entry = entries->path().filename().string();
+        if (entry.size() <= prefix.size() + suffix.size() || entry.rfind(prefix, 0) != 0 ||
+            entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0) {
+            continue;
+        }
+        // PID-N between them, digits only.
+        const std::string middle =
+            entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
+        const std::size_t dash = middle.find('-');
+        if (dash == 0 || dash == std::string::npos || dash > 9 ||
+            middle.find_first_not_of("0123456789", 0) != dash ||
+            middle.find_first_not_of("0123456789", dash + 1) != std::string::npos ||
+            dash + 1 == middle.size()) {
+            continue;
+        }
+        const pid_t pid = static_cast<pid_t>(std::stol(middle.substr(0, dash)));
+        if (pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH) {
+            std::error_code ignored;
+            std::filesystem::remove(entries->path(), ignored);
+        }
+    }
+}
+
 }  // namespace
 
 FileBytes ReadWholeFile(const std::filesystem::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never
+    // come; for a regular file the flag changes nothing.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
         return {OpenFailure(errno), {}};
     }
@@ -78,8 +183,8 @@ FileBytes ReadWholeFile(const std::filesystem::path& path) {
     if (::fstat(fd.get(), &info) != 0) {
         return {FileStatus::Failed("ファイルを読み込めません"), {}};
     }
-    if (S_ISDIR(info.st_mode)) {
-        return {FileStatus::Failed("ファイルではなくフォルダです"), {}};
+    if (!S_ISREG(info.st_mode)) {
+        return {NotARegularFile(info.st_mode), {}};
     }
     std::string bytes;
     char buffer[65536];
@@ -106,14 +211,11 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     if (!path.has_filename()) {
         return FileStatus::Failed("ファイル名がありません");
     }
-    // Through a link, the file it points to is replaced, not the link.
-    std::filesystem::path target = path;
-    std::error_code linkError;
-    if (std::filesystem::is_symlink(path, linkError)) {
-        target = std::filesystem::weakly_canonical(path, linkError);
-        if (linkError) {
-            return FileStatus::Failed("ファイルを作成できません");
-        }
+    // Through a link, the file it points to is replaced, not the link; a
+    // dangling link gets its file created.
+    std::filesystem::path target;
+    if (const FileStatus resolved = ResolveLinks(path, target); !resolved) {
+        return resolved;
     }
     // An existing file keeps its permissions, and a read-only one is not
     // replaced behind the user's back.
@@ -121,36 +223,39 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         if (::access(target.c_str(), W_OK) != 0) {
-            return FileStatus::Failed("読み取り専用のファイルには保存できません");
+            return errno == EROFS ? ReadOnlyFileSystem()
+                                  : FileStatus::Failed("読み取り専用のファイルには保存できません");
         }
         keptMode = old.st_mode & 07777;
     }
     // A hidden name of our own in the same folder, so the rename stays on one
     // file system and cannot be mistaken for a user's file.
     const std::filesystem::path folder = target.parent_path();
+    RemoveStaleTemporaries(folder, target.filename().string());
+    // Written unnamed where the file system allows it, so that a save killed
+    // while writing leaves nothing; named only for the instant before the
+    // rename (what a kill leaves then, the next save removes).
+    // The unnamed file is named through /proc, so without it the name comes first.
+    int fd = ::access("/proc/self/fd", F_OK) == 0 ? ::open(folder.empty() ? "." : folder.c_str(),
+                                                           O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                                                  : -1;
+    const bool unnamed = fd >= 0;
     std::filesystem::path temporary;
-    int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
-                              "-" + std::to_string(attempt) + ".tmp");
+        temporary = TemporaryName(target, attempt);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
     }
     if (fd < 0) {
-        const int error = errno;
-        if (error == EACCES || error == EPERM || error == EROFS) {
-            return FileStatus::Failed("フォルダに書き込む権限がありません");
-        }
-        if (error == ENOSPC || error == EDQUOT) {
-            return WriteFailure(error);
-        }
-        return FileStatus::Failed("ファイルを作成できません");
+        return CreateFailure(errno);
     }
     FileDescriptor file(fd);
     const auto discard = [&temporary](FileStatus status) {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty()) {
+            ::unlink(temporary.c_str());
+        }
         return status;
     };
     if (keptMode && ::fchmod(file.get(), *keptMode) != 0) {
@@ -162,6 +267,25 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
         file.Close();
         return discard(WriteFailure(error));
     }
+    if (unnamed) {
+        const std::string self = "/proc/self/fd/" + std::to_string(file.get());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            temporary = TemporaryName(target, attempt);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) ==
+                0) {
+                break;
+            }
+            const int error = errno;
+            temporary.clear();
+            if (error != EEXIST) {
+                file.Close();
+                return CreateFailure(error);
+            }
+        }
+        if (temporary.empty()) {
+            return FileStatus::Failed("ファイルを作成できません");
+        }
+    }
     if (!file.Close()) {
         return discard(WriteFailure(errno));
     }
@@ -172,6 +296,26 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
         return discard(FileStatus::Failed("ファイルを置き換えられません"));
     }
     return FileStatus::Ok();
+}
+
+FileStatus RemoveFile(const std::filesystem::path& path) {
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) {
+        return FileStatus::Ok();
+    }
+    const std::string failed = "ファイルを削除できません";
+    switch (errno) {
+        case EISDIR:
+            return FileStatus::Failed(failed + "（ファイルではなくフォルダです）");
+        case EACCES:
+        case EPERM:
+            return FileStatus::Failed(failed + "（フォルダに書き込む権限がありません）");
+        case EROFS:
+            return FileStatus::Failed(failed + "（読み取り専用のファイルシステムです）");
+        case EBUSY:
+            return FileStatus::Failed(failed + "（使用中です）");
+        default:
+            return FileStatus::Failed(failed);
+    }
 }
 
 }  // namespace fljudge

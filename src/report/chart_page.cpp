@@ -1,7 +1,9 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
 
+#include "report/clipping_surface.h"
 #include "report/grid.h"
 #include "report/report_pages.h"
 #include "report/table_layout.h"
@@ -20,6 +22,9 @@ constexpr double kHeadingRow = 3;
 constexpr double kHeadingHeight = 5;
 constexpr double kBodyRow = 8;
 constexpr double kBodyHeight = 65;  // metres, one row each
+// Nothing is drawn farther than this many cells from the page's corner: far
+// beyond any page, well within what every device takes.
+constexpr double kReachCells = 1000;
 
 constexpr GridLabel kHeadingTexts[] = {
     {2.5, 4, "標"},    {2.5, 5, "尺"},         {2.5, 6, "(m)"},        {6, 4, "深"},
@@ -41,6 +46,20 @@ struct ChartScale {
 
     double X(double a) const { return a * cell.w; }
     double DepthY(double depth) const { return (depth + 7.5) * cell.h + 2 * cell.w; }
+
+    ClipRect Reach() const {
+        return {-kReachCells * cell.w, -kReachCells * cell.h, kReachCells * cell.w,
+                kReachCells * cell.h};
+    }
+    // The rows of the body, from depth 0 to its bottom; sideways as far as
+    // the page reaches, since an N above 50 or an FL above 3 is drawn
+    // beside its frame.
+    ClipRect Body() const {
+        ClipRect body = Reach();
+        body.top = DepthY(0);
+        body.bottom = DepthY(kBodyHeight);
+        return body;
+    }
 };
 
 struct Point {
@@ -53,9 +72,14 @@ Point MarkerCentre(const GridCell& cell, double column, double row) {
     return {(column + 2) * cell.w, row * cell.h + 2 * cell.w};
 }
 
-void DrawMarker(DrawingSurface& surface, std::int16_t kind, double column, double row) {
+// A marker is drawn whole when its centre lies in `within`, else not at all.
+void DrawMarker(DrawingSurface& surface, const ClipRect& within, std::int16_t kind, double column,
+                double row) {
     const GridCell cell = MeasureCell(surface);
     const auto [x, y] = MarkerCentre(cell, column, row);
+    if (!within.Contains(x, y)) {
+        return;
+    }
     const double d = cell.w / 5;
     switch (kind) {
         case kCircleMarker:
@@ -79,8 +103,10 @@ void DrawMarker(DrawingSurface& surface, std::int16_t kind, double column, doubl
 
 // The outline of a box of the soil column and its hatch by soil class: rows
 // of dots (sand), lines (clay) or circles (gravel), spaced by a tenth of the
-// width, so a box lower than two tenths of its width has no hatch.
-void DrawSoilBox(DrawingSurface& surface, std::int16_t soilClass, double column, double row,
+// width, so a box lower than two tenths of its width has no hatch. Only the
+// rows within the surface's clip are visited, so however high the box, the
+// work is bounded by the clip.
+void DrawSoilBox(ClippingSurface& surface, std::int16_t soilClass, double column, double row,
                  double widthCells, double heightCells) {
     const GridCell cell = MeasureCell(surface);
     const double x0 = (column - 0.5) * cell.w + 2 * cell.w;
@@ -92,7 +118,15 @@ void DrawSoilBox(DrawingSurface& surface, std::int16_t soilClass, double column,
     if (!(s > 0)) {
         return;
     }
-    for (int e = 2; e * s <= height; e += 3) {
+    const ClipRect& clip = surface.Clip();
+    const double last = y0 + height <= clip.bottom ? height : clip.bottom - y0;
+    // Rows above the clip are skipped by arithmetic, not visited.
+    double e = 2;
+    if (y0 + e * s < clip.top) {
+        e += 3 * std::ceil((clip.top - y0 - e * s) / (3 * s));
+    }
+    const double clipRows = std::min((clip.bottom - clip.top) / (3 * s) + 2, 1e6);
+    for (double rowsDone = 0; rowsDone < clipRows && e * s <= last; ++rowsDone, e += 3) {
         const double y = y0 + e * s;
         switch (soilClass) {
             case kSandy:
@@ -145,13 +179,19 @@ void DrawDashedGridLines(DrawingSurface& surface, const ChartScale& scale) {
     surface.SetLineStyle(LineStyle::Solid);
 }
 
-void DrawLayers(DrawingSurface& surface, const ChartScale& scale, const ProjectData& project) {
+void DrawLayerBoundaries(DrawingSurface& surface, const ChartScale& scale,
+                         const ProjectData& project) {
     const int layerCount = std::min<int>(project.LayerCount, kMaxLayers);
     for (int i = 1; i <= layerCount; ++i) {
         const double depth = project.SoilLayers[i].Depth;
         GridField(surface, 5, depth + 7.5, depth, "0.000", 6);
         surface.DrawLine(scale.X(5.5), scale.DepthY(depth), scale.X(9.5), scale.DepthY(depth));
     }
+}
+
+// Drawn on a surface clipped to the body.
+void DrawSoilColumn(ClippingSurface& surface, const ProjectData& project) {
+    const int layerCount = std::min<int>(project.LayerCount, kMaxLayers);
     // Consecutive layers of one class form one box, stacked by thickness.
     double row = kBodyRow;
     for (int first = 1; first <= layerCount;) {
@@ -181,17 +221,19 @@ void DrawWaterLevel(DrawingSurface& surface, const ChartScale& scale, double wat
     GridField(surface, 13, waterDepth + 9.3, waterDepth, "0.000", 6);
 }
 
-void DrawNValueProfile(DrawingSurface& surface, const ChartScale& scale,
+// The markers whose centre lies in the body, on `page`; the polylines cut at
+// the body's edges, on `body`.
+void DrawNValueProfile(DrawingSurface& page, ClippingSurface& body, const ChartScale& scale,
                        const ProjectData& project) {
     const int count = std::min<int>(project.NValueCount, kMaxNValues);
     Point previous{};
     for (int i = 1; i <= count; ++i) {
         const double column = project.NValues[i].N / 10.0 * 2 + 17.5;
         const double row = project.NValues[i].Depth + 7.5;
-        DrawMarker(surface, kCircleMarker, column, row);
+        DrawMarker(page, body.Clip(), kCircleMarker, column, row);
         const Point centre = MarkerCentre(scale.cell, column, row);
         if (i > 1) {
-            surface.DrawLine(previous.x, previous.y, centre.x, centre.y);
+            body.DrawLine(previous.x, previous.y, centre.x, centre.y);
         }
         previous = centre;
     }
@@ -199,7 +241,7 @@ void DrawNValueProfile(DrawingSurface& surface, const ChartScale& scale,
 
 // One polyline per motion over the N-value points; a point that is not a
 // judgement target, or whose FL is undefined, is left out and breaks it.
-void DrawFLDistribution(DrawingSurface& surface, const ChartScale& scale,
+void DrawFLDistribution(DrawingSurface& page, ClippingSurface& body, const ChartScale& scale,
                         const CalcResults& results) {
     struct Pass {
         int motion;
@@ -220,10 +262,10 @@ void DrawFLDistribution(DrawingSurface& surface, const ChartScale& scale,
             }
             const double column = *fl * 3 + 31.5;
             const double row = point.Depth + 7.5;
-            DrawMarker(surface, pass.marker, column, row);
+            DrawMarker(page, body.Clip(), pass.marker, column, row);
             const Point centre = MarkerCentre(scale.cell, column, row);
             if (previousPlotted) {
-                surface.DrawLine(previous.x, previous.y, centre.x, centre.y);
+                body.DrawLine(previous.x, previous.y, centre.x, centre.y);
             }
             previous = centre;
             previousPlotted = true;
@@ -235,13 +277,19 @@ void DrawFLDistribution(DrawingSurface& surface, const ChartScale& scale,
 
 void DrawChartPage(DrawingSurface& surface, const ReportInput& input) {
     const ChartScale scale{MeasureCell(surface)};
-    DrawFrames(surface);
-    DrawDepthScale(surface, scale);
-    DrawDashedGridLines(surface, scale);
-    DrawLayers(surface, scale, input.project);
-    DrawWaterLevel(surface, scale, input.project.WaterDepth);
-    DrawNValueProfile(surface, scale, input.project);
-    DrawFLDistribution(surface, scale, input.results);
+    // Depths, N values and FL put things anywhere; what lies beyond the page
+    // is cut off here, and the soil column, the markers and the polylines at
+    // the body's edges: a value far out of scale then costs nothing.
+    ClippingSurface page(surface, scale.Reach());
+    ClippingSurface body(page, scale.Body());
+    DrawFrames(page);
+    DrawDepthScale(page, scale);
+    DrawDashedGridLines(page, scale);
+    DrawLayerBoundaries(page, scale, input.project);
+    DrawSoilColumn(body, input.project);
+    DrawWaterLevel(page, scale, input.project.WaterDepth);
+    DrawNValueProfile(page, body, scale, input.project);
+    DrawFLDistribution(page, body, scale, input.results);
 }
 
 }  // namespace fljudge

@@ -174,6 +174,8 @@ void MainForm::OnLoad() {
     if (!status) {
         ShowFileError(this, QStringLiteral("データを読み込めませんでした"), *name,
                       QString::fromStdString(status.reason));
+    } else if (!status.warning.empty()) {
+        ShowWarning(this, {*name, QString::fromStdString(status.warning)});
     }
 }
 

@@ -1,6 +1,7 @@
 // Runs the built fljudge-cli as a user would and looks at its exit code and
 // its output.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <nlohmann/json.hpp>
@@ -128,6 +129,61 @@ TEST_F(CliProgram, FileErrorsExitWithTwoAndSayWhy) {
     EXPECT_FALSE(std::filesystem::exists(Path("b.KORV")));
     const CliRun missing = Cli({"calc", Path("none.KORV")});
     EXPECT_EQ(missing.err, Path("none.KORV") + ": ファイルが見つかりません\n");
+}
+
+TEST_F(CliProgram, APipeOrAFolderIsRefusedByName) {
+    ASSERT_EQ(::mkfifo(Path("p.KORV").c_str(), 0600), 0);
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {{"calc", Path("p.KORV")}, Path("p.KORV") + ": ファイルではなくパイプです\n"},
+        {{"resave", Path("p.KORV"), Path("b.KORV")},
+         Path("p.KORV") + ": ファイルではなくパイプです\n"},
+        {{"report", Path("p.KORV"), "-o", Path("b.pdf")},
+         Path("p.KORV") + ": ファイルではなくパイプです\n"},
+        {{"calc", kExample.string(), "--base", Path("p.KORV")},
+         Path("p.KORV") + ": ファイルではなくパイプです\n"},
+        {{"calc", kExample.string(), "--base", folder_.path().string()},
+         folder_.path().string() + ": ファイルではなくフォルダです\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_TRUE(run.out.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("b.KORV")));
+    EXPECT_FALSE(std::filesystem::exists(Path("b.pdf")));
+}
+
+TEST_F(CliProgram, AFileCutInItsLastLineIsCalculatedWithAWarning) {
+    std::string cut = ReadBytes(kExample);
+    cut.resize(cut.size() - 3);
+    WriteBytes(Path("cut.KORV"), cut);
+    const std::string warning =
+        Path("cut.KORV") +
+        ": ファイルの最後が改行で終わっていません。途中で切れている可能性があります。\n";
+    const CliRun calc = Cli({"calc", Path("cut.KORV")});
+    EXPECT_EQ(calc.exitCode, 0);
+    EXPECT_EQ(calc.err, warning);
+    EXPECT_FALSE(calc.out.empty());
+    const CliRun resave = Cli({"resave", Path("cut.KORV"), Path("out.KORV")});
+    EXPECT_EQ(resave.exitCode, 0);
+    EXPECT_EQ(resave.err, warning);
+    EXPECT_EQ(Cli({"calc", kExample.string()}).err, "");
+}
+
+TEST_F(CliProgram, ResaveKeepsAFileThatIsNoText) {
+    const std::string utf16(
+        "\xFF\xFE"
+        "1\0:\0\r\0\n\0",
+        10);
+    WriteBytes(Path("x.KORV"), utf16);
+    const CliRun run = Cli({"resave", Path("x.KORV"), Path("x.KORV")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(Path("x.KORV")), utf16);
 }
 
 TEST_F(CliProgram, AShortSettingsFileKeepsTheDefaultsForTheRestAndSaysSo) {

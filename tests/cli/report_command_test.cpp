@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -137,6 +138,23 @@ TEST_F(ReportCommandTest, ChecksStopWithCode3OrGoOnAfterANotice) {
     EXPECT_EQ(notice.exitCode, 0);
     EXPECT_EQ(notice.err, "土層情報の深度が昇順になってません\nソートを行い計算を行います\n");
     EXPECT_EQ(test::ReadPdfInfo(Out("notice.pdf")).pages, 11);
+}
+
+TEST_F(ReportCommandTest, ValuesFarOutOfScaleGiveAWellFormedChartQuickly) {
+    // A layer 10,000 km thick, and FL of millions from N values of 300 and 32767.
+    for (const std::string name : {"thick_layer", "huge_fl"}) {
+        const auto start = std::chrono::steady_clock::now();
+        const CliRun run = Run("report " + test::Quoted(Data(name + ".KORV")) + " -o " +
+                               test::Quoted(Out(name + ".pdf")) + " --png " +
+                               test::Quoted(Out(name)) + " --page 11 --dpi 40");
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << name;
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(test::CommandOutput("pdftotext " + test::Quoted(Out(name + ".pdf")) +
+                                      " - 2>&1 >/dev/null"),
+                  "")
+            << name;
+        EXPECT_NE(test::PdfText(Out(name + ".pdf")).find("柱状図"), std::string::npos) << name;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "project/basic_info_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/comma_decimal_locale.h"
 #include "support/temp_folder.h"
@@ -111,6 +112,39 @@ TEST(BasicInfoFile, UnreadableFileGivesTheDefaultsAndSaysWhy) {
     EXPECT_EQ(info, DefaultBasicInfo());
 }
 
+TEST(BasicInfoFile, APipeNamedBaseIniGivesTheDefaultsWithoutWaiting) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "Base.ini").c_str(), 0600), 0);
+    BasicInfo info = Numbered();
+    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Read, info, folder.path());
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.reason, "ファイルではなくパイプです。読めなかった値は初期値を使います");
+    EXPECT_EQ(info, DefaultBasicInfo());
+}
+
+TEST(BasicInfoFile, ABinaryOrUtf16FileGivesTheDefaultsAndSaysWhy) {
+    // Read item by item, either would set every value to 0.
+    const std::string binary(
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\0,\0\0",
+        15);
+    const std::string utf16(
+        "\xFF\xFE"
+        "1\0"
+        "8\0"
+        ",\0"
+        "1\0"
+        "8\0",
+        12);
+    for (const std::string& bytes : {binary, utf16}) {
+        BasicInfo info = Numbered();
+        const FileStatus status = ParseBasicInfo(bytes, info);
+        EXPECT_FALSE(status);
+        EXPECT_FALSE(status.reason.empty());
+        EXPECT_EQ(info, DefaultBasicInfo());
+    }
+}
+
 TEST(BasicInfoFile, ResetDeletesTheFileAndRestoresTheDefaults) {
     TempFolder folder;
     BasicInfo info = Numbered();
@@ -135,11 +169,15 @@ TEST(BasicInfoFile, FailedWriteOrDeleteSaysWhyAndKeepsTheValuesInMemory) {
     EXPECT_EQ(write.reason, "ファイルを作成できません");
     EXPECT_EQ(info, Numbered());
 
-    // A non-empty folder named Base.ini cannot be deleted as a file.
-    std::filesystem::create_directories(folder / "Base.ini" / "inside");
-    const FileStatus reset = BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path());
-    EXPECT_EQ(reset.reason, "ファイルを削除できません");
-    EXPECT_EQ(info, DefaultBasicInfo());
+    // A folder named Base.ini, empty or not, is not deleted as a file.
+    for (const char* inside : {"", "inside"}) {
+        std::filesystem::create_directories(folder / "Base.ini" / inside);
+        info = Numbered();
+        const FileStatus reset = BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path());
+        EXPECT_EQ(reset.reason, "ファイルを削除できません（ファイルではなくフォルダです）");
+        EXPECT_EQ(info, DefaultBasicInfo());
+        EXPECT_TRUE(std::filesystem::is_directory(folder / "Base.ini"));
+    }
 }
 
 TEST(BasicInfoFile, WriteReplacesTheWholeContent) {

@@ -136,6 +136,32 @@ TEST(ParseLeadingNumber, TellsANumberBeyondTheRangeOfADouble) {
     EXPECT_EQ(LeadingNumberOrZero("1e999"), 0);
 }
 
+TEST(ParseLeadingNumber, ReadsTheLargestDoubleAsSavedBackAsItself) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    ASSERT_EQ(FormatFileNumber(kMax), "1.79769313486232E+308");
+    ASSERT_EQ(FormatFileNumber(-kMax), "-1.79769313486232E+308");
+    const struct {
+        const char* text;
+        bool inRange;
+        double value;
+    } cases[] = {
+        {"1.79769313486232E+308", true, kMax},
+        {"-1.79769313486232E+308", true, -kMax},
+        {"179769313486232e294", true, kMax},
+        {"0.0179769313486232000E310", true, kMax},
+        {"1.7976931348623159e308", true, kMax},  // just above: rounds down as ever
+        {"1.797693134862321E+308", false, 0},
+        {"1.8e308", false, 0},
+        {"1e309", false, 0},
+        {"9e307", true, 9e307},
+    };
+    for (const auto& c : cases) {
+        const LeadingNumber n = ParseLeadingNumber(c.text);
+        EXPECT_EQ(n.inRange, c.inRange) << c.text;
+        EXPECT_EQ(n.value, c.value) << c.text;
+    }
+}
+
 TEST(ParseLeadingNumber, IgnoresTheLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     EXPECT_EQ(LeadingNumberOrZero("1.5"), 1.5);

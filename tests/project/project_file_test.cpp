@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <limits>
+#include <vector>
 
 #include "support/comma_decimal_locale.h"
 #include "support/temp_folder.h"
@@ -227,6 +233,98 @@ TEST(LoadProject, MissingOrUnreadableFileLeavesTheProjectUnchanged) {
     EXPECT_EQ(project, Sample());
 }
 
+// A text of ASCII characters as UTF-16 or UTF-32, little- or big-endian.
+std::string Wide(std::string_view text, int width, bool bigEndian) {
+    std::string wide;
+    for (const char c : text) {
+        std::string unit(static_cast<std::size_t>(width), '\0');
+        unit[bigEndian ? unit.size() - 1 : 0] = c;
+        wide += unit;
+    }
+    return wide;
+}
+
+TEST(SaveProject, EveryValueThatLoadsSavesToAFileThatLoads) {
+    ProjectData project = Sample();
+    project.WaterDepth = std::numeric_limits<double>::max();
+    project.SoilLayers[1].Thickness = -std::numeric_limits<double>::max();
+    const std::string saved = Bytes(project);
+    ProjectData loaded = NewFromDefaults();
+    ASSERT_TRUE(ParseProjectFile(saved, DefaultBasicInfo(), loaded));
+    EXPECT_EQ(loaded, project);
+    EXPECT_EQ(Bytes(loaded), saved);
+}
+
+TEST(LoadProject, AFileWithoutItsLastLineEndLoadsWithAWarning) {
+    const std::string whole = Bytes(Sample());
+    struct Case {
+        std::string bytes;
+        bool warned;
+    };
+    for (const Case& c : {Case{whole, false}, Case{whole.substr(0, whole.size() - 1), false},
+                          Case{whole.substr(0, whole.size() - 2), true},
+                          Case{whole.substr(0, whole.size() - 3), true}}) {
+        ProjectData project = NewFromDefaults();
+        const FileStatus status = ParseProjectFile(c.bytes, DefaultBasicInfo(), project);
+        ASSERT_TRUE(status);
+        EXPECT_EQ(status.warning, c.warned ? kNoFinalLineEndWarning : "") << c.bytes.size();
+    }
+    // Cut inside the last number: the shorter number is what loads.
+    ProjectData project = NewFromDefaults();
+    ASSERT_TRUE(ParseProjectFile(whole.substr(0, whole.size() - 3), DefaultBasicInfo(), project));
+    EXPECT_EQ(project.NValues[4].N, 3276);
+}
+
+TEST(LoadProject, RefusesUtf16Utf32AndBinaryFiles) {
+    const std::string ascii =
+        "1:x\r\n3,1,1.2,1,1,.12,.5,.8,.12,.6,.8\r\n2:x\r\n1.5,0\r\n3:x\r\n0\r\n";
+    const std::string utf16 = "UTF-16のファイルは読めません";
+    const std::string utf32 = "UTF-32のファイルは読めません";
+    const std::string binary = "テキストファイルではありません（NUL文字を含んでいます）";
+    const struct {
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"\xFF\xFE" + Wide(ascii, 2, false), utf16},
+        {"\xFE\xFF" + Wide(ascii, 2, true), utf16},
+        {Wide(ascii, 2, false), binary},
+        {std::string("\xFF\xFE\0\0", 4) + Wide(ascii, 4, false), utf32},
+        {std::string("\0\0\xFE\xFF", 4) + Wide(ascii, 4, true), utf32},
+        {Wide(ascii, 4, true), binary},
+        {"\xFF\xFE", utf16},
+        {ascii + std::string(1, '\0'), binary},
+    };
+    ASSERT_TRUE(ParseProjectFile(ascii, DefaultBasicInfo(), *std::make_unique<ProjectData>()));
+    for (const auto& c : cases) {
+        ProjectData project = Sample();
+        const FileStatus status = ParseProjectFile(c.bytes, DefaultBasicInfo(), project);
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.reason.substr(0, c.reason.size()), c.reason) << status.reason;
+        EXPECT_EQ(project, Sample());
+    }
+}
+
+TEST(LoadProject, RefusesWhatIsNoRegularFileWithoutWaitingOnIt) {
+    TempFolder folder;
+    // A pipe without a writer would block a plain open for ever.
+    ASSERT_EQ(::mkfifo((folder / "pipe.KORV").c_str(), 0600), 0);
+    const struct {
+        std::filesystem::path path;
+        const char* reason;
+    } cases[] = {
+        {folder / "pipe.KORV", "ファイルではなくパイプです"},
+        {folder.path(), "ファイルではなくフォルダです"},
+        {"/dev/null", "ファイルではなくデバイスです"},
+    };
+    for (const auto& c : cases) {
+        ProjectData project = Sample();
+        const FileStatus status = LoadProject(c.path, DefaultBasicInfo(), project);
+        EXPECT_FALSE(status) << c.path;
+        EXPECT_EQ(status.reason, c.reason);
+        EXPECT_EQ(project, Sample());
+    }
+}
+
 TEST(LoadProject, StartsFromANewProjectOfTheGivenBasicInformation) {
     // A file that ends right after the design line is refused; one that gives
     // every item takes nothing from the basic information. The rows beyond the
@@ -267,6 +365,67 @@ TEST(SaveProject, ReplacesTheFileBehindALinkAndKeepsItsPermissions) {
     EXPECT_EQ(ReadBytes(file), kNewProjectFile);
     EXPECT_EQ(std::filesystem::status(file).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+std::vector<std::string> Entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SaveProject, AKilledSaveLeavesTheOldOrTheNewFileAndNothingElse) {
+    TempFolder folder;
+    const auto path = folder / "p.KORV";
+    const std::string sample = Bytes(Sample());
+    const std::string full = Bytes(Full());
+    ASSERT_TRUE(SaveProject(path, Sample()));
+    // What an older kill left behind: the temporary of a process now gone.
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    WriteBytes(folder / (".p.KORV." + std::to_string(gone) + "-0.tmp"), "half");
+    WriteBytes(folder / ".p.KORV.mine.tmp", "a user's file of a like name");
+
+    for (int round = 0; round < 60; ++round) {
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            for (int k = 0;; ++k) {
+                (void)SaveProject(path, k % 2 == 0 ? Full() : Sample());
+            }
+        }
+        ::usleep(static_cast<useconds_t>(300 + 97 * (round % 23)));
+        ::kill(saver, SIGKILL);
+        ASSERT_EQ(::waitpid(saver, nullptr, 0), saver);
+        const std::string now = ReadBytes(path);
+        EXPECT_TRUE(now == sample || now == full) << round;
+    }
+    ASSERT_TRUE(SaveProject(path, Sample()));
+    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{".p.KORV.mine.tmp", "p.KORV"}));
+}
+
+TEST(SaveProject, ThroughADanglingLinkCreatesTheFileItPointsTo) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_symlink("sub/real.KORV", folder / "link.KORV");
+    std::filesystem::create_symlink("link.KORV", folder / "second.KORV");
+    ASSERT_TRUE(SaveProject(folder / "second.KORV", NewFromDefaults()));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.KORV"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "second.KORV"));
+    EXPECT_EQ(ReadBytes(folder / "sub" / "real.KORV"), kNewProjectFile);
+
+    // A link into a folder that does not exist is refused and stays.
+    std::filesystem::create_symlink("none/real.KORV", folder / "nowhere.KORV");
+    const FileStatus status = SaveProject(folder / "nowhere.KORV", NewFromDefaults());
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.reason, "保存先のフォルダがありません");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "nowhere.KORV"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "none"));
 }
 
 TEST(SaveProject, WriteErrorKeepsTheOldFile) {

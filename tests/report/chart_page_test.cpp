@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "report/recording_surface.h"
 #include "report/report_pages.h"
@@ -241,6 +242,60 @@ TEST_F(ChartPageTest, FlPolylinesBreakAtPointsThatAreNotPlotted) {
     const auto circles = CallsOf(Kind::Circle);
     EXPECT_EQ(circles.size(), 3u);  // Lv2-2 at 1, 2 and 4 m
     EXPECT_DOUBLE_EQ(circles.back().x1, centre(2, 4).first);
+}
+
+TEST_F(ChartPageTest, AColumnDeeperThanTheBodyIsCutAtItsBottom) {
+    // The thickness is a stored field the calculation does not read, so any
+    // value reaches the chart; the hatch ends with the body.
+    AddLayer(5, 1e7, kSandy);
+    AddLayer(6, 1e300, kClayey);
+    AddLayer(7, 1, kGravelly);
+    Draw();
+    const auto boxes = SoilBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].row, 8);
+    EXPECT_DOUBLE_EQ(boxes[0].heightCells, 65);
+    const double s = 0.4 * kW;
+    std::size_t rows = 0;
+    for (int e = 2; e * s <= 65 * kH; e += 3) {
+        ++rows;
+    }
+    EXPECT_EQ(CallsOf(Kind::Circle).size(), 3 * rows);
+    for (const Call& dot : CallsOf(Kind::Circle)) {
+        EXPECT_LE(dot.y1, DepthY(65));
+    }
+}
+
+TEST_F(ChartPageTest, ValuesFarOutOfScaleAreCutAtTheBodyAndNearThePage) {
+    AddLayer(1e300, 1, kSandy);
+    project.WaterDepth = -1e300;
+    project.NValueCount = 3;
+    project.NValues[1] = {60, 10};
+    project.NValues[2] = {70, 10};
+    project.NValues[3] = {3, 32767};
+    results.NPointCount = 2;
+    for (int i = 1; i <= 2; ++i) {
+        CalcPoint& point = results.NPoints[i];
+        point.Depth = i;
+        point.Target = 1;
+        point.FL = {i == 1 ? 1 : 8.3e6, 1, 1};
+    }
+    Draw();
+    for (const Call& call : surface.Calls()) {
+        for (const double v : {call.x1, call.y1, call.x2, call.y2}) {
+            EXPECT_TRUE(std::isfinite(v));
+            EXPECT_LE(std::abs(v), 1000 * std::max(kW, kH));
+        }
+    }
+    // The N polyline from 60 m to 70 m ends on the bottom of the body, with
+    // no circle at 70 m; the Lv1 line to FL 8.3e6 runs on to the page's reach.
+    EXPECT_TRUE(HasLine(21.5 * kW, DepthY(60), 21.5 * kW, DepthY(65)));
+    EXPECT_EQ(LinesAt(21.5 * kW, DepthY(70)), 0);
+    const double x1 = 36.5 * kW;
+    const double x2 = (8.3e6 * 3 + 33.5) * kW;
+    const double yAtReach = DepthY(1) + (1000 * kW - x1) / (x2 - x1) * kH;
+    EXPECT_TRUE(HasLine(x1, DepthY(1), 1000 * kW, yAtReach));
+    EXPECT_TRUE(surface.TextsAt(5, 1e300 + 7.5).empty());
 }
 
 }  // namespace

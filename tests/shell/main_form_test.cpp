@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "modal_answer.h"
+#include "project/project_file.h"
 #include "shell/app_state.h"
 #include "shell/application_setup.h"
 #include "shell/basic_info_form.h"
@@ -70,6 +71,7 @@ class MainFormTest : public QObject {
     void FailedLoadKeepsTheProjectAndSaysWhy();
     void FailedSaveSaysWhy();
     void SavedProjectLoadsBack();
+    void ACutFileLoadsAndSaysItMayBeCut();
     void HelpOpensTheLocalManual();
     void HelpPageIsTheLocalCopyWhenThereIsOne();
     void HelpWithoutBrowserSaysSo();
@@ -314,6 +316,31 @@ void MainFormTest::SavedProjectLoadsBack() {
     NewProject(state_->Project, state_->Basic);
     Action("mnuLoad")->trigger();
     QVERIFY2(!anyModal.Seen(), "loading showed a message");
+    QVERIFY(state_->Project == saved);
+}
+
+void MainFormTest::ACutFileLoadsAndSaysItMayBeCut() {
+    const QString path = folder_.filePath("cut.KORV");
+    std::string bytes = ProjectFileBytes(state_->Project).value();
+    bytes.resize(bytes.size() - 2);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    const ProjectData saved = state_->Project;
+    NewProject(state_->Project, state_->Basic);
+    form_->FileDialog().SetRunner([&](QFileDialog&) { return std::optional<QString>(path); });
+
+    MessageBoxAnswer answer(QMessageBox::Ok);
+    Action("mnuLoad")->trigger();
+
+    QVERIFY(answer.Seen().seen);
+    QCOMPARE(answer.Seen().icon, QMessageBox::Warning);
+    QCOMPARE(
+        answer.Seen().text.split("\r\n"),
+        QStringList(
+            {path, "ファイルの最後が改行で終わっていません。途中で切れている可能性があります。"}));
     QVERIFY(state_->Project == saved);
 }
 

@@ -1,5 +1,6 @@
 #include "report/qt/page_render.h"
 
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -7,6 +8,7 @@
 
 #include "report/qt/mincho_font.h"
 #include "report/qt/qt_surface.h"
+#include "report/qt/replace_file.h"
 #include "report/report_pages.h"
 
 namespace fljudge {
@@ -101,23 +103,37 @@ RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
 
 RenderResult WritePdf(const QString& path, ResultView view, std::span<const std::int16_t> pages,
                       const ReportInput& input, const QString& boringName) {
-    QPdfWriter writer(path);
+    // Made in memory, so that the file is replaced only by a whole document.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&document);
     writer.setResolution(kPdfDpi);
     writer.setTitle(DocumentTitle(view, boringName));
     writer.setCreator(QStringLiteral("fljudge"));
     RenderResult result = RenderPages(writer, view, pages, input);
+    if (result) {
+        result = ReplaceFileWith(path, document.data());
+    }
     if (!result) {
-        result.error = QStringLiteral("PDFファイルを書き込めませんでした: ") + path;
+        result.error = QStringLiteral("PDFファイルを書き込めませんでした（") + result.error +
+                       QStringLiteral("）: ") + path;
     }
     return result;
 }
 
 RenderResult WritePng(const QString& path, ResultView view, std::int16_t page,
                       const ReportInput& input, double dpi) {
-    if (!RenderPageImage(view, page, input, dpi).save(path, "PNG")) {
+    QBuffer image;
+    image.open(QIODevice::WriteOnly);
+    if (!RenderPageImage(view, page, input, dpi).save(&image, "PNG")) {
         return RenderResult::Failed(QStringLiteral("PNGファイルを書き込めませんでした: ") + path);
     }
-    return {};
+    RenderResult result = ReplaceFileWith(path, image.data());
+    if (!result) {
+        result.error = QStringLiteral("PNGファイルを書き込めませんでした（") + result.error +
+                       QStringLiteral("）: ") + path;
+    }
+    return result;
 }
 
 }  // namespace fljudge

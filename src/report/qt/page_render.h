@@ -59,10 +59,12 @@ RenderResult RenderPages(QPagedPaintDevice& device, ResultView view,
 
 // The pages as one PDF file with vector, searchable text. Its title names the
 // boring when `boringName` is given (a project file's name, an input's boring).
+// An existing file is replaced only by the complete new document; on failure
+// it stays as it was and the error names the reason and the file.
 RenderResult WritePdf(const QString& path, ResultView view, std::span<const std::int16_t> pages,
                       const ReportInput& input, const QString& boringName = {});
 
-// One page as a PNG image at `dpi`.
+// One page as a PNG image at `dpi`, put in place as a PDF file is.
 RenderResult WritePng(const QString& path, ResultView view, std::int16_t page,
                       const ReportInput& input, double dpi);
 

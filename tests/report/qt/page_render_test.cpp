@@ -1,10 +1,13 @@
 #include "report/qt/page_render.h"
 
+#include <sys/resource.h>
+
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 #include "report/pdf_tools.h"
 #include "report/qt/mincho_font.h"
@@ -119,6 +122,10 @@ class PageRenderTest : public QObject {
         const RenderResult png = WritePng(QStringLiteral("/nonexistent-folder/x.png"),
                                           ResultView::List, 1, sample.Input(), 50);
         QVERIFY(!png);
+        QCOMPARE(
+            png.error,
+            QStringLiteral("PNGファイルを書き込めませんでした（保存先のフォルダがありません）: "
+                           "/nonexistent-folder/x.png"));
 
         const QString path = dir_.filePath(QStringLiteral("list-01.png"));
         QVERIFY(WritePng(path, ResultView::List, 1, sample.Input(), 50));
@@ -176,6 +183,44 @@ class PageRenderTest : public QObject {
         const QImage withBlanks = draw(true);
         QVERIFY(InkedArea(withBlanks).isValid());
         QCOMPARE(withBlanks, draw(false));
+    }
+
+    // A disk that fills during the write, as a file-size limit makes it,
+    // even for root.
+    void aPdfThatCannotBeWrittenWholeKeepsTheOldFile() {
+        test::SampleResults sample(10, 45);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("old.pdf"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        const std::vector<std::int16_t> pages = {1, 2, 3};
+        rlimit previous{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const RenderResult result = WritePdf(path, ResultView::Report, pages, sample.Input());
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(!result);
+        QCOMPARE(result.error,
+                 QStringLiteral("PDFファイルを書き込めませんでした（ファイルに書き込めません）: ") +
+                     path);
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("old.pdf")});
+
+        // Without the limit the whole document replaces it.
+        QVERIFY(WritePdf(path, ResultView::Report, pages, sample.Input()));
+        QCOMPARE(test::ReadPdfInfo(path.toStdString()).pages, 3);
     }
 
   private:
