@@ -1,10 +1,12 @@
 #include "report/qt/summary_pdf.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include "report/qt/mincho_font.h"
 #include "report/qt/qt_surface.h"
+#include "report/qt/replace_file.h"
 #include "report/summary_pages.h"
 
 namespace fljudge {
@@ -19,7 +21,10 @@ RenderResult WriteSummaryPdf(const QString& path, std::span<const BoringSummary>
     const ViewPageSetup& setup = PageSetupOf(ResultView::Report);
     const RenderResult failed =
         RenderResult::Failed(QStringLiteral("PDFファイルを書き込めませんでした: ") + path);
-    QPdfWriter writer(path);
+    // Made in memory, so that the file is replaced only by a whole document.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&document);
     writer.setResolution(kPdfDpi);
     writer.setTitle(QStringLiteral("液状化判定結果一覧表"));
     writer.setCreator(QStringLiteral("fljudge"));
@@ -42,7 +47,15 @@ RenderResult WriteSummaryPdf(const QString& path, std::span<const BoringSummary>
         QtSurface surface(painter, font);
         DrawSummaryPage(page, surface, borings);
     }
-    return painter.end() ? RenderResult{} : failed;
+    if (!painter.end()) {
+        return failed;
+    }
+    const RenderResult written = ReplaceFileWith(path, document.data());
+    if (!written) {
+        return RenderResult::Failed(QStringLiteral("PDFファイルを書き込めませんでした（") +
+                                    written.error + QStringLiteral("）: ") + path);
+    }
+    return written;
 }
 
 }  // namespace fljudge
