@@ -128,11 +128,14 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     // A hidden name of our own in the same folder, so the rename stays on one
     // file system and cannot be mistaken for a user's file.
     const std::filesystem::path folder = target.parent_path();
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + std::string.
+    std::string stem(".");
+    stem.append(target.filename().string()).append(".").append(std::to_string(::getpid()));
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
-                              "-" + std::to_string(attempt) + ".tmp");
+        std::string name = stem;
+        temporary = folder / name.append("-").append(std::to_string(attempt)).append(".tmp");
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
