@@ -1,4 +1,6 @@
 #include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
 
 #include "cli/calc_command.h"
 #include "cli/command_support.h"
@@ -10,7 +12,7 @@
 #include "cli/report_command.h"
 #endif
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     CLI::App app{
         "fljudge-cli: the command-line companion of 液状化判定プログラム (fljudge).\n"
         "Judges whether the soil of one boring liquefies (simplified FL method) under the\n"
@@ -50,4 +52,8 @@ int main(int argc, char** argv) {
 #endif
 
     return fljudge::RunCommandLine(app, argc, argv);
+} catch (const std::exception& e) {
+    // Anything unforeseen (no memory, a failing stream) ends with its reason, not an abort.
+    std::cerr << "fljudge-cli: " << e.what() << '\n';
+    return fljudge::kExitFile;
 }

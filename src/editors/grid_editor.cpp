@@ -190,7 +190,7 @@ void GridEditor::BuildGrid() {
         COL[line]->setGeometry(margin_, top, markerWidth_, lineHeight_);
         COL[line]->installEventFilter(this);
         for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
-            const GridColumn& column = layout_.Columns[c];
+            const WorkColumn& column = layout_.Columns[c];
             QLabel* cell = NewCell(body_, column.Align);
             cell->setObjectName(QStringLiteral("LBL_Grid%1_%2").arg(c).arg(k));
             cell->setGeometry(CellRect(static_cast<int>(c), top, lineHeight_));

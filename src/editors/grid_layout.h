@@ -8,7 +8,7 @@ namespace fljudge {
 
 // One column of the work table. Column c is shown on the grid by the label
 // array LBL_Grid<c>; column 0 holds the 1-based row number.
-struct GridColumn {
+struct WorkColumn {
     double Width = 0;                         // in full-width characters
     QString (*Text)(double value) = nullptr;  // the grid text of a cell
     Qt::Alignment Align = Qt::AlignCenter;
@@ -25,7 +25,7 @@ struct EditBox {
 // What distinguishes one grid editor from another.
 struct GridLayout {
     QString Caption;
-    std::vector<GridColumn> Columns;
+    std::vector<WorkColumn> Columns;
     std::vector<EditBox> Boxes;  // index 0 is the depth
     int MaxRows = 0;
     double TopRows = 0;      // height (in grid lines) kept free above the headings

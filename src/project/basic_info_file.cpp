@@ -93,7 +93,7 @@ FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
                 info = DefaultBasicInfo();
                 return FileStatus::Ok();
             }
-            const FileStatus status = ReadBasicInfoFile(path, info);
+            FileStatus status = ReadBasicInfoFile(path, info);
             if (!status) {
                 return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
             }

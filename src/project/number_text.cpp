@@ -113,7 +113,8 @@ std::int64_t ScaledNearHalfWay(double magnitude, double scale, std::int64_t whol
         1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,
         1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0};
     const int unitExponent = DecimalExponent(magnitude) - 14 + decimals;  // -18 .. -3
-    const double halfUnit = 0.5 * kNegativePowers[static_cast<std::size_t>(unitExponent + 18)];
+    const int powerIndex = unitExponent + 18;
+    const double halfUnit = 0.5 * kNegativePowers[static_cast<std::size_t>(powerIndex)];
     const double distance = std::fabs(offset);
     if (distance < halfUnit * (1 - 1e-9)) {
         return whole + 1;

@@ -134,15 +134,22 @@ FileStatus ResolveLinks(const std::filesystem::path& path, std::filesystem::path
 // The hidden name the new file takes for the instant before the rename:
 // .NAME.PID-N.tmp in the target's folder.
 std::filesystem::path TemporaryName(const std::filesystem::path& target, int attempt) {
-    return target.parent_path() /
-           ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-            std::to_string(attempt) + ".tmp");
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + std::string.
+    std::string name(".");
+    name.append(target.filename().string())
+        .append(".")
+        .append(std::to_string(::getpid()))
+        .append("-")
+        .append(std::to_string(attempt))
+        .append(".tmp");
+    return target.parent_path() / name;
 }
 
 // Removes the temporaries of saves of `name` killed before their rename: a
 // name of ours whose process no longer runs.
 void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& name) {
-    const std::string prefix = "." + name + ".";
+    std::string prefix(".");
+    prefix.append(name).append(".");
     const std::string suffix = ".tmp";
     std::error_code error;
     std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);

@@ -40,11 +40,14 @@ class CliProgram : public ::testing::Test {
     CliRun Cli(const std::vector<std::string>& arguments) {
         std::string command = Quoted(FLJUDGE_CLI);
         for (const std::string& argument : arguments) {
-            command += " " + Quoted(argument);
+            command.append(" ").append(Quoted(argument));
         }
         const auto out = folder_ / "stdout";
         const auto err = folder_ / "stderr";
-        command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
+        command.append(" >")
+            .append(Quoted(out.string()))
+            .append(" 2>")
+            .append(Quoted(err.string()));
         const int status = std::system(command.c_str());
         CliRun run;
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

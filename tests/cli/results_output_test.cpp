@@ -117,7 +117,7 @@ TEST(ResultsJson, HasEveryFieldUnderItsNameAndNullForUndefined) {
         top.push_back(key);
     }
     EXPECT_EQ(top, (std::vector<std::string>{"PL", "points", "npoints"}));
-    EXPECT_EQ(json["PL"], nlohmann::json::parse("[1.5, 12.25, 1e-05]"));
+    EXPECT_EQ(json["PL"], nlohmann::ordered_json::parse("[1.5, 12.25, 1e-05]"));
     ASSERT_EQ(json["points"].size(), 2u);
     ASSERT_EQ(json["npoints"].size(), 1u);
 
@@ -130,10 +130,10 @@ TEST(ResultsJson, HasEveryFieldUnderItsNameAndNullForUndefined) {
     EXPECT_TRUE(a["N"].is_number_integer());
     EXPECT_EQ(a["N"], 4);
     EXPECT_EQ(a["Depth"].get<double>(), 2.45);
-    EXPECT_EQ(a["Khg"], nlohmann::json::parse("[0.128, 0.54, 0.595]"));
-    EXPECT_EQ(a["L"], nlohmann::json::parse("[0.0, null, 0.0]"));
+    EXPECT_EQ(a["Khg"], nlohmann::ordered_json::parse("[0.128, 0.54, 0.595]"));
+    EXPECT_EQ(a["L"], nlohmann::ordered_json::parse("[0.0, null, 0.0]"));
     EXPECT_EQ(a["FL"][0].get<double>(), 0.1 + 0.2);
-    EXPECT_EQ(a["DEText"], nlohmann::json::parse(R"(["1/3", "2/3", "1"])"));
+    EXPECT_EQ(a["DEText"], nlohmann::ordered_json::parse(R"(["1/3", "2/3", "1"])"));
     EXPECT_EQ(a["AdoptedDE"].get<double>(), 1.0 / 3);
     EXPECT_EQ(json["npoints"][0], a);
 
