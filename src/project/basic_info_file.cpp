@@ -35,7 +35,7 @@ std::string Whole(int n) {
 
 FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
     info = DefaultBasicInfo();
-    if (const FileStatus text = CheckCp932Text(bytes); !text) {
+    if (FileStatus text = CheckCp932Text(bytes); !text) {
         return text;
     }
     FileStatus status;

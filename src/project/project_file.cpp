@@ -161,7 +161,7 @@ FileStatus SaveProject(const std::filesystem::path& path, const ProjectData& pro
 
 FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
                             ProjectData& project) {
-    if (const FileStatus text = CheckCp932Text(bytes); !text) {
+    if (FileStatus text = CheckCp932Text(bytes); !text) {
         return text;
     }
     ProjectData p;

@@ -1,11 +1,11 @@
 #include "project/whole_file.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <optional>
 #include <string>
 
@@ -221,7 +221,7 @@ FileStatus ReplaceWholeFile(const std::filesystem::path& path, std::string_view 
     // Through a link, the file it points to is replaced, not the link; a
     // dangling link gets its file created.
     std::filesystem::path target;
-    if (const FileStatus resolved = ResolveLinks(path, target); !resolved) {
+    if (FileStatus resolved = ResolveLinks(path, target); !resolved) {
         return resolved;
     }
     // An existing file keeps its permissions, and a read-only one is not
