@@ -5,6 +5,7 @@
 #include "shell/application_setup.h"
 #include "shell/fs_path.h"
 #include "shell/main_form.h"
+#include "shell/settings_folder.h"
 #include "shell/startup.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +15,9 @@ int main(int argc, char* argv[]) {
     // Large tables; they live as long as the program.
     auto state = std::make_unique<fljudge::AppState>();
     state->ProgramFolder = fljudge::ToFsPath(QCoreApplication::applicationDirPath());
-    const std::unique_ptr<fljudge::MainForm> mainForm = fljudge::RunStartup(*state);
+    state->SettingsFolder =
+        fljudge::ChooseSettingsFolder(state->ProgramFolder, fljudge::CurrentUserEnvironment());
+    const std::unique_ptr<fljudge::MainForm> mainForm =
+        fljudge::RunStartup(*state, {}, fljudge::FileToOpenAtStart(QCoreApplication::arguments()));
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -113,7 +114,7 @@ void MainForm::SetUrlOpener(UrlOpener opener) {
 }
 
 void MainForm::OnBasicInfoSettings() {
-    BasicInfoForm form(state_.Basic, state_.ProgramFolder, this);
+    BasicInfoForm form(state_.Basic, state_.SettingsFolder, this);
     form.exec();
 }
 
@@ -153,15 +154,25 @@ void MainForm::OnLoad() {
     if (!name || name->isEmpty()) {
         return;
     }
+    LoadProjectFile(*name);
+}
+
+void MainForm::OpenFile(const QString& name) {
+    const QString absolute = QFileInfo(name).absoluteFilePath();
+    fileDialog_.Remember(absolute);
+    LoadProjectFile(absolute);
+}
+
+void MainForm::LoadProjectFile(const QString& name) {
     FileStatus status;
     {
         WaitCursor wait;
         // The project is replaced only when the whole file could be read.
-        status = LoadProject(ToFsPath(*name), state_.Basic, state_.Project);
+        status = LoadProject(ToFsPath(name), state_.Basic, state_.Project);
         QCoreApplication::processEvents();
     }
     if (!status) {
-        ShowFileError(this, QStringLiteral("データを読み込めませんでした"), *name,
+        ShowFileError(this, QStringLiteral("データを読み込めませんでした"), name,
                       QString::fromStdString(status.reason));
     }
 }

@@ -30,6 +30,12 @@ class MainForm : public QMainWindow {
 
     ProjectFileDialog& FileDialog() { return fileDialog_; }
 
+    // Opens a file named from outside the program (the command line, a
+    // double-click in the desktop) as its own menu command would: a project
+    // file as "データ読込" loads it, with the same message when it fails. The
+    // name is then offered by the file dialog as if chosen there.
+    void OpenFile(const QString& name);
+
     // Opens a web page in the system's browser; false when none could be started.
     using UrlOpener = std::function<bool(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener);
@@ -48,6 +54,8 @@ class MainForm : public QMainWindow {
     void OnVersionInfo();
 
   private:
+    void LoadProjectFile(const QString& name);
+
     AppState& state_;
     ProjectFileDialog fileDialog_;
     UrlOpener openUrl_;
