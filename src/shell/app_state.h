@@ -13,9 +13,10 @@ namespace fljudge {
 struct AppState {
     ProjectData Project;
     BasicInfo Basic = DefaultBasicInfo();
-    CalcResults Results;                  // of the last calculation
-    std::int16_t StartupDone = 0;         // 1 once the main window is about to be shown
-    std::filesystem::path ProgramFolder;  // holds the executable and Base.ini
+    CalcResults Results;                   // of the last calculation
+    std::int16_t StartupDone = 0;          // 1 once the main window is about to be shown
+    std::filesystem::path ProgramFolder;   // holds the executable
+    std::filesystem::path SettingsFolder;  // holds Base.ini (ChooseSettingsFolder)
 };
 
 }  // namespace fljudge

@@ -12,6 +12,7 @@
 #include "shell/fs_path.h"
 #include "shell/message_boxes.h"
 #include "shell/number_field.h"
+#include "shell/settings_folder.h"
 
 namespace fljudge {
 namespace {
@@ -75,8 +76,8 @@ constexpr int kFieldWidth = 84;
 
 }  // namespace
 
-BasicInfoForm::BasicInfoForm(BasicInfo& info, std::filesystem::path programFolder, QWidget* parent)
-    : QDialog(parent), info_(info), programFolder_(std::move(programFolder)) {
+BasicInfoForm::BasicInfoForm(BasicInfo& info, std::filesystem::path settingsFolder, QWidget* parent)
+    : QDialog(parent), info_(info), settingsFolder_(std::move(settingsFolder)) {
     setObjectName(QStringLiteral("BasicInfoForm"));
     setWindowTitle(QStringLiteral("基本情報"));
 
@@ -150,21 +151,22 @@ void BasicInfoForm::OnSet() {
     ForEachField(info_, [this](int index, double& value) {
         value = IN[static_cast<std::size_t>(index)]->Value();
     });
-    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Write, info_, programFolder_);
+    MakeSettingsFolder(settingsFolder_);
+    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Write, info_, settingsFolder_);
     if (!status) {
         ShowFileError(this, QStringLiteral("基本情報を保存できませんでした"),
-                      FromFsPath(programFolder_ / kBasicInfoFileName),
+                      FromFsPath(settingsFolder_ / kBasicInfoFileName),
                       QString::fromStdString(status.reason));
     }
     accept();
 }
 
 void BasicInfoForm::OnInitialise() {
-    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Reset, info_, programFolder_);
+    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Reset, info_, settingsFolder_);
     FillFields();
     if (!status) {
         ShowFileError(this, QStringLiteral("基本情報ファイルを削除できませんでした"),
-                      FromFsPath(programFolder_ / kBasicInfoFileName),
+                      FromFsPath(settingsFolder_ / kBasicInfoFileName),
                       QString::fromStdString(status.reason));
     }
 }

@@ -22,8 +22,8 @@ class BasicInfoForm : public QDialog {
   public:
     static constexpr int kFieldCount = 33;
 
-    // `programFolder` holds Base.ini.
-    BasicInfoForm(BasicInfo& info, std::filesystem::path programFolder, QWidget* parent = nullptr);
+    // `settingsFolder` holds Base.ini; it is made when the file is first written.
+    BasicInfoForm(BasicInfo& info, std::filesystem::path settingsFolder, QWidget* parent = nullptr);
 
     NumberField* Field(int index) const { return IN[static_cast<std::size_t>(index)]; }
 
@@ -34,7 +34,7 @@ class BasicInfoForm : public QDialog {
     void OnInitialise();
 
     BasicInfo& info_;
-    std::filesystem::path programFolder_;
+    std::filesystem::path settingsFolder_;
 
     std::array<NumberField*, kFieldCount> IN{};
     QPushButton* CMD_Init = nullptr;

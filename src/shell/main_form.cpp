@@ -15,6 +15,7 @@
 #include "editors/doso_form.h"
 #include "editors/n_form.h"
 #include "project/project_file.h"
+#include "project/whole_file.h"
 #include "shell/app_state.h"
 #include "shell/app_title.h"
 #include "shell/basic_info_form.h"
@@ -124,7 +125,7 @@ void MainForm::SetUrlOpener(UrlOpener opener) {
 }
 
 void MainForm::OnBasicInfoSettings() {
-    BasicInfoForm form(state_.Basic, state_.ProgramFolder, this);
+    BasicInfoForm form(state_.Basic, state_.SettingsFolder, this);
     form.exec();
 }
 
@@ -164,18 +165,35 @@ void MainForm::OnLoad() {
     if (!name || name->isEmpty()) {
         return;
     }
+    LoadProjectFile(*name);
+}
+
+void MainForm::OpenFile(const QString& name) {
+    const QString absolute = QFileInfo(name).absoluteFilePath();
+    // Told apart by content, as fljudge-cli does; a file that cannot be read
+    // is reported as the project file it was meant to be.
+    if (const FileBytes content = ReadWholeFile(ToFsPath(absolute));
+        content.status && LooksLikeXml(content.bytes)) {
+        ImportBoringFile(absolute);
+        return;
+    }
+    fileDialog_.Remember(absolute);
+    LoadProjectFile(absolute);
+}
+
+void MainForm::LoadProjectFile(const QString& name) {
     FileStatus status;
     {
         WaitCursor wait;
         // The project is replaced only when the whole file could be read.
-        status = LoadProject(ToFsPath(*name), state_.Basic, state_.Project);
+        status = LoadProject(ToFsPath(name), state_.Basic, state_.Project);
         QCoreApplication::processEvents();
     }
     if (!status) {
-        ShowFileError(this, QStringLiteral("データを読み込めませんでした"), *name,
+        ShowFileError(this, QStringLiteral("データを読み込めませんでした"), name,
                       QString::fromStdString(status.reason));
     } else if (!status.warning.empty()) {
-        ShowWarning(this, {*name, QString::fromStdString(status.warning)});
+        ShowWarning(this, {name, QString::fromStdString(status.warning)});
     }
 }
 
@@ -184,14 +202,18 @@ void MainForm::OnLoadBoring() {
     if (!name || name->isEmpty()) {
         return;
     }
+    ImportBoringFile(*name);
+}
+
+void MainForm::ImportBoringFile(const QString& name) {
     BoringFile file;
     {
         WaitCursor wait;
-        file = ReadBoringFile(ToFsPath(*name));
+        file = ReadBoringFile(ToFsPath(name));
         QCoreApplication::processEvents();
     }
     if (!file.status) {
-        ShowFileError(this, QStringLiteral("ボーリングデータを読み込めませんでした"), *name,
+        ShowFileError(this, QStringLiteral("ボーリングデータを読み込めませんでした"), name,
                       QString::fromStdString(file.status.reason));
         return;
     }

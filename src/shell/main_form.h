@@ -32,6 +32,13 @@ class MainForm : public QMainWindow {
 
     ProjectFileDialog& FileDialog() { return fileDialog_; }
 
+    // Opens a file named from outside the program (the command line, a
+    // double-click in the desktop) as its own menu command would: a project
+    // file as "データ読込" loads it, with the same message when it fails (the
+    // name is then offered by the file dialog as if chosen there), a boring
+    // exchange file as "ボーリングデータ読込" imports it.
+    void OpenFile(const QString& name);
+
     // Opens a web page in the system's browser; false when none could be started.
     using UrlOpener = std::function<bool(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener);
@@ -51,6 +58,9 @@ class MainForm : public QMainWindow {
     void OnVersionInfo();
 
   private:
+    void LoadProjectFile(const QString& name);
+    void ImportBoringFile(const QString& name);
+
     AppState& state_;
     ProjectFileDialog fileDialog_;
     UrlOpener openUrl_;

@@ -25,6 +25,9 @@ class ProjectFileDialog {
     // "名前を付けて保存": asks before an existing file is replaced.
     std::optional<QString> ChooseToSave();
 
+    // A name chosen outside the dialog, offered by it next time.
+    void Remember(const QString& name) { lastChosen_ = name; }
+
     // Tests answer in place of the user.
     void SetRunner(Runner runner);
 

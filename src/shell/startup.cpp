@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -32,7 +33,15 @@ void CentreOnScreen(QWidget& window) {
 
 }  // namespace
 
-std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks) {
+QString FileToOpenAtStart(const QStringList& arguments) {
+    if (arguments.size() < 2 || arguments[1].isEmpty()) {
+        return {};
+    }
+    return QFileInfo(arguments[1]).absoluteFilePath();
+}
+
+std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks,
+                                     const QString& fileToOpen) {
     const auto observe = [&hooks](StartupStep step) {
         if (hooks.Observe) {
             hooks.Observe(step);
@@ -43,7 +52,7 @@ std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks)
     observe(StartupStep::FlagCleared);
 
     const FileStatus basicRead =
-        BasicInfoFile(BasicInfoFileMode::Read, state.Basic, state.ProgramFolder);
+        BasicInfoFile(BasicInfoFileMode::Read, state.Basic, state.SettingsFolder);
     observe(StartupStep::BasicInfoRead);
 
     NewProject(state.Project, state.Basic);
@@ -79,11 +88,18 @@ std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks)
     main->show();
     observe(StartupStep::MainFormShown);
 
-    if (!basicRead) {
-        QTimer::singleShot(0, main.get(), [window = main.get(), &state, basicRead] {
-            ShowFileError(window, QStringLiteral("基本情報ファイルを読み込めませんでした"),
-                          FromFsPath(state.ProgramFolder / kBasicInfoFileName),
-                          QString::fromStdString(basicRead.reason));
+    if (!basicRead || !fileToOpen.isEmpty()) {
+        // One after the other: the file's own message, if any, follows the
+        // Base.ini message instead of opening on top of it.
+        QTimer::singleShot(0, main.get(), [window = main.get(), &state, basicRead, fileToOpen] {
+            if (!basicRead) {
+                ShowFileError(window, QStringLiteral("基本情報ファイルを読み込めませんでした"),
+                              FromFsPath(state.SettingsFolder / kBasicInfoFileName),
+                              QString::fromStdString(basicRead.reason));
+            }
+            if (!fileToOpen.isEmpty()) {
+                window->OpenFile(fileToOpen);
+            }
         });
     }
     return main;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -32,9 +34,16 @@ struct StartupHooks {
     std::function<void(StartupStep)> Observe;
 };
 
+// The file the program is asked to open: the first argument after the
+// program's name (the others are ignored) as an absolute name, relative to
+// the folder the program was started in; empty when there is none.
+QString FileToOpenAtStart(const QStringList& arguments);
+
 // Runs start-up and returns the shown main window; the program then runs
-// until it is closed. A Base.ini that could not be read is reported once the
-// event loop runs.
-std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks = {});
+// until it is closed. Once the event loop runs, a Base.ini that could not be
+// read is reported, then `fileToOpen`, when given, is opened as the main
+// window opens a file (MainForm::OpenFile).
+std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks = {},
+                                     const QString& fileToOpen = {});
 
 }  // namespace fljudge

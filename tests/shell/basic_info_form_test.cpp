@@ -30,11 +30,14 @@ class BasicInfoFormTest : public QObject {
     void SetStoresEveryFieldAndWritesBaseIni();
     void SetTakesTheFieldBeingTyped();
     void SetThatCannotWriteSaysWhyAndKeepsTheValues();
+    void SetMakesTheSettingsFolderFirst();
+    void SetWhereTheSettingsFolderCannotBeMadeSaysWhy();
     void InitialiseRestoresTheDefaultsAtOnce();
     void CancelChangesNothing();
 
   private:
     void Open();
+    void OpenOn(const QString& settingsFolder);
     NumberField* Field(int index) { return form_->Field(index); }
     void TypeInto(int index, const QString& text);
     QString BaseIni() const { return folder_->filePath("Base.ini"); }
@@ -58,7 +61,11 @@ void BasicInfoFormTest::cleanup() {
 }
 
 void BasicInfoFormTest::Open() {
-    form_ = std::make_unique<BasicInfoForm>(info_, ToFsPath(folder_->path()));
+    OpenOn(folder_->path());
+}
+
+void BasicInfoFormTest::OpenOn(const QString& settingsFolder) {
+    form_ = std::make_unique<BasicInfoForm>(info_, ToFsPath(settingsFolder));
     form_->show();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
@@ -183,6 +190,37 @@ void BasicInfoFormTest::SetThatCannotWriteSaysWhyAndKeepsTheValues() {
     QVERIFY(answer.Seen().text.contains(BaseIni()));
     QCOMPARE(info_.UnitWeightTable[1][1], 21.0);
     QVERIFY(!form_->isVisible());
+}
+
+// The user's folder does not exist before the first "設定".
+void BasicInfoFormTest::SetMakesTheSettingsFolderFirst() {
+    const QString settings = folder_->filePath("config/fljudge");
+    OpenOn(settings);
+    TypeInto(0, "17");
+    NextModal anyModal([](QWidget* modal) { modal->close(); });
+    QTest::mouseClick(form_->findChild<QPushButton*>("CMD_Set"), Qt::LeftButton);
+
+    QVERIFY2(!anyModal.Seen(), "writing Base.ini showed a message");
+    QFile file(settings + "/Base.ini");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("17,18,8\r\n"));
+}
+
+void BasicInfoFormTest::SetWhereTheSettingsFolderCannotBeMadeSaysWhy() {
+    {
+        QFile blocker(folder_->filePath("config"));  // a file where a folder must go
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    const QString settings = folder_->filePath("config/fljudge");
+    OpenOn(settings);
+    TypeInto(0, "17");
+    MessageBoxAnswer answer(QMessageBox::Ok);
+    QTest::mouseClick(form_->findChild<QPushButton*>("CMD_Set"), Qt::LeftButton);
+
+    QVERIFY2(answer.Seen().seen, "no message about the failed write");
+    QCOMPARE(answer.Seen().icon, QMessageBox::Warning);
+    QVERIFY(answer.Seen().text.contains(settings + "/Base.ini"));
+    QCOMPARE(info_.UnitWeightTable[1][1], 17.0);
 }
 
 void BasicInfoFormTest::InitialiseRestoresTheDefaultsAtOnce() {

@@ -96,6 +96,7 @@ void MainFormTest::initTestCase() {
 void MainFormTest::init() {
     state_ = std::make_unique<AppState>();
     state_->ProgramFolder = ToFsPath(folder_.path());
+    state_->SettingsFolder = state_->ProgramFolder;
     state_->StartupDone = 1;
     NewProject(state_->Project, state_->Basic);
     MakeProjectDistinct(state_->Project);
