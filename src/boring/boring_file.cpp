@@ -132,7 +132,7 @@ DocumentText DecodeDocument(std::string_view bytes, std::vector<std::string>& wa
         return {false, {}, "シフトJISの文字変換を利用できません"};
     }
     if (decoded->replaced) {
-        warnings.push_back("シフトJISとして読めない文字を「\uFFFD」に置き換えました");
+        warnings.emplace_back("シフトJISとして読めない文字を「\uFFFD」に置き換えました");
     }
     return {true, decoded->utf8, {}};
 }
@@ -427,7 +427,7 @@ BoringFile ParseBoringXml(std::string_view bytes) {
         }
     });
     if (soilTests) {
-        column.Warnings.push_back(
+        column.Warnings.emplace_back(
             "ファイルの土質試験結果は読み込んでいません。細粒分含有率などは入力してください");
     }
     return {FileStatus::Ok(), std::move(column)};

@@ -84,7 +84,7 @@ std::vector<Layer> LayersOfFile(const BoringColumn& column, std::vector<std::str
     const auto shallower = [](const Layer& a, const Layer& b) { return a.Bottom < b.Bottom; };
     if (!std::is_sorted(layers.begin(), layers.end(), shallower)) {
         std::stable_sort(layers.begin(), layers.end(), shallower);
-        warnings.push_back("土層の下端深度が昇順でないため、深度の順に並べました");
+        warnings.emplace_back("土層の下端深度が昇順でないため、深度の順に並べました");
     }
     std::vector<std::string> duplicated;
     for (std::size_t i = 1; i < layers.size();) {
@@ -197,7 +197,7 @@ void OrderNValues(std::vector<ImportedNValue>& values, double bottom,
     };
     if (!std::is_sorted(values.begin(), values.end(), shallower)) {
         std::stable_sort(values.begin(), values.end(), shallower);
-        warnings.push_back("標準貫入試験の深度が昇順でないため、深度の順に並べました");
+        warnings.emplace_back("標準貫入試験の深度が昇順でないため、深度の順に並べました");
     }
     std::vector<std::string> duplicated;
     for (std::size_t i = 1; i < values.size();) {
@@ -275,7 +275,7 @@ BoringImport ImportBoring(const BoringColumn& column, const BasicInfo& basicInfo
 
     std::vector<Layer> layers = LayersOfFile(column, warnings);
     if (column.Layers.empty()) {
-        warnings.push_back("土層の記録がありません");
+        warnings.emplace_back("土層の記録がありません");
     }
     CutAtMaxDepth(layers, warnings);
     FitLayerCapacity(layers, warnings);
@@ -295,7 +295,7 @@ BoringImport ImportBoring(const BoringColumn& column, const BasicInfo& basicInfo
 
     imported.NValues = NValuesOfFile(column, warnings);
     if (column.SptRecords.empty()) {
-        warnings.push_back("標準貫入試験の記録がありません");
+        warnings.emplace_back("標準貫入試験の記録がありません");
     }
     OrderNValues(imported.NValues, layers.empty() ? kMaxImportDepth : layers.back().Bottom,
                  warnings);

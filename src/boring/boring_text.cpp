@@ -136,7 +136,7 @@ std::optional<double> ParseDecimalText(std::string_view text) {
 }
 
 std::string CodeDigits(std::string_view text) {
-    const std::string plain = HalfWidthNumberText(WithoutBlanks(text));
+    std::string plain = HalfWidthNumberText(WithoutBlanks(text));
     for (const char c : plain) {
         if (c < '0' || c > '9') {
             return {};
