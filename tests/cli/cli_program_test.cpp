@@ -10,56 +10,28 @@
 
 #include "project/basic_info_file.h"
 #include "project/project_file.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 namespace fljudge {
 namespace {
 
+using testing::CliRun;
 using testing::ReadBytes;
+using testing::RunProgram;
 using testing::TempFolder;
 using testing::WriteBytes;
 
 const std::filesystem::path kExample = FLJUDGE_SOURCE_DIR "/examples/example.KORV";
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
 class CliProgram : public ::testing::Test {
   protected:
     CliRun Cli(const std::vector<std::string>& arguments) {
-        std::string command = Quoted(FLJUDGE_CLI);
-        for (const std::string& argument : arguments) {
-            command.append(" ").append(Quoted(argument));
-        }
-        const auto out = folder_ / "stdout";
-        const auto err = folder_ / "stderr";
-        command.append(" >")
-            .append(Quoted(out.string()))
-            .append(" 2>")
-            .append(Quoted(err.string()));
-        const int status = std::system(command.c_str());
-        CliRun run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = ReadBytes(out);
-        run.err = ReadBytes(err);
-        return run;
+        return RunProgram(FLJUDGE_CLI, arguments, folder_.path());
     }
 
     std::string Path(std::string_view name) const { return (folder_ / name).string(); }
 
-    // The checks of the calculation are built separately; until they are, the
-    // tests that need a check to stop cannot run.
     TempFolder folder_;
 };
 
