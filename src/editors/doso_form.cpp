@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editors/editor_messages.h"
-#include "editors/key_filter.h"
-#include "editors/number_fields.h"
-#include "editors/select_all_text.h"
+#include "widgets/message_boxes.h"
+#include "widgets/number_keys.h"
+#include "widgets/number_texts.h"
+#include "widgets/select_all_text.h"
 
 namespace fljudge {
 namespace {
@@ -93,10 +93,6 @@ void ClearChoice(QButtonGroup* group) {
         button->setChecked(false);
     }
     group->setExclusive(true);
-}
-
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 }  // namespace
@@ -414,7 +410,7 @@ bool DosoForm::FocusNextOnEnter(int box) {
 }
 
 bool DosoForm::HandleOptionKey(QObject* watched, int key) {
-    if (!IsEnter(key)) {
+    if (!IsEnterKey(key)) {
         return false;
     }
     if (std::find(Opt.begin(), Opt.end(), watched) != Opt.end()) {
@@ -432,11 +428,11 @@ bool DosoForm::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::KeyPress: {
                 const auto* key = static_cast<QKeyEvent*>(event);
-                if (IsEnter(key->key())) {
+                if (IsEnterKey(*key)) {
                     FocusBox(0);
                     return true;
                 }
-                return key->key() != Qt::Key_Backspace && !TakesCharacter(key->text(), true);
+                return !NumberBoxTakes(*key, true);
             }
             case QEvent::FocusOut: {
                 const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editors/editor_messages.h"
-#include "editors/key_filter.h"
-#include "editors/number_fields.h"
-#include "editors/select_all_text.h"
+#include "widgets/message_boxes.h"
+#include "widgets/number_keys.h"
+#include "widgets/number_texts.h"
+#include "widgets/select_all_text.h"
 
 namespace fljudge {
 namespace {
@@ -44,10 +44,6 @@ QLabel* NewCell(QWidget* parent, Qt::Alignment align) {
     cell->setMargin(2);
     cell->setAutoFillBackground(true);
     return cell;
-}
-
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 // Repaints (the wait pointer, the grid) while a row is stored. Keys typed
@@ -255,7 +251,7 @@ void GridEditor::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         return;
     }
-    if (IsEnter(event->key())) {
+    if (IsEnterKey(*event)) {
         if (focusWidget() == CMD_Set && CMD_Set->isEnabled()) {
             CMD_Set->click();
         }
@@ -743,7 +739,7 @@ bool GridEditor::HandleBoxKey(int box, QKeyEvent* event) {
         case Qt::Key_Backspace:
             return false;
         default:
-            return !TakesCharacter(event->text(),
+            return !NumberBoxTakes(*event,
                                    layout_.Boxes[static_cast<std::size_t>(box)].Decimals > 0);
     }
 }
@@ -824,16 +820,12 @@ void GridEditor::EnterOnLastBox() {
 
 void GridEditor::ShowWaitPointer() {
     if (!waiting_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        waiting_ = true;
+        waiting_.emplace();
     }
 }
 
 void GridEditor::RestorePointer() {
-    if (waiting_) {
-        QApplication::restoreOverrideCursor();
-        waiting_ = false;
-    }
+    waiting_.reset();
 }
 
 }  // namespace fljudge

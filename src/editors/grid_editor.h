@@ -3,10 +3,12 @@
 #include <QColor>
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "editors/grid_editor_state.h"
 #include "editors/grid_layout.h"
+#include "widgets/wait_cursor.h"
 
 class QAction;
 class QKeyEvent;
@@ -148,7 +150,7 @@ class GridEditor : public QDialog {
     GridLayout layout_;
     QWidget* body_ = nullptr;
     bool opened_ = false;
-    bool waiting_ = false;
+    std::optional<WaitCursor> waiting_;
     // The remembered line while the table is too short to show it; -1 once
     // another line has been chosen.
     int keptLine_ = -1;

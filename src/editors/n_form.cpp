@@ -1,6 +1,6 @@
 #include "editors/n_form.h"
 
-#include "editors/number_fields.h"
+#include "widgets/number_texts.h"
 
 namespace fljudge {
 namespace {

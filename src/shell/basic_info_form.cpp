@@ -10,9 +10,9 @@
 
 #include "project/basic_info_file.h"
 #include "shell/fs_path.h"
-#include "shell/message_boxes.h"
-#include "shell/number_field.h"
 #include "shell/settings_folder.h"
+#include "widgets/message_boxes.h"
+#include "widgets/number_field.h"
 
 namespace fljudge {
 namespace {

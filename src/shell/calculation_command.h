@@ -25,8 +25,4 @@ struct CalculationSteps {
 void RunCalculationCommand(QWidget* parent, const ProjectData& project, const BasicInfo& basicInfo,
                            CalcResults& results, const CalculationSteps& steps = {});
 
-// A message box of the program: the text (lines joined by CR LF or LF), the
-// OK button, no icon, the program's title as caption.
-void ShowProgramMessage(QWidget* parent, const QString& text);
-
 }  // namespace fljudge

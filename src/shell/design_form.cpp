@@ -11,7 +11,8 @@
 #include <QRadioButton>
 
 #include "project/number_text.h"
-#include "shell/number_field.h"
+#include "widgets/number_field.h"
+#include "widgets/number_keys.h"
 
 namespace fljudge {
 namespace {

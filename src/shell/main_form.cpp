@@ -6,7 +6,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <utility>
@@ -17,27 +16,19 @@
 #include "project/project_file.h"
 #include "project/whole_file.h"
 #include "shell/app_state.h"
-#include "shell/app_title.h"
 #include "shell/basic_info_form.h"
 #include "shell/boring_import_form.h"
 #include "shell/build_info.h"
 #include "shell/calculation_command.h"
 #include "shell/design_form.h"
 #include "shell/fs_path.h"
-#include "shell/message_boxes.h"
 #include "shell/title_form.h"
+#include "widgets/app_title.h"
+#include "widgets/message_boxes.h"
+#include "widgets/wait_cursor.h"
 
 namespace fljudge {
 namespace {
-
-// The hourglass while a file is read or written.
-class WaitCursor {
-  public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 constexpr int kButtonWidth = 200;
 constexpr int kButtonHeight = 36;

@@ -1,6 +1,5 @@
 #include "shell/print_pages.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -8,8 +7,9 @@
 #include <QPrinter>
 
 #include "report/qt/page_render.h"
-#include "shell/calculation_command.h"
 #include "shell/file_dialog_details.h"
+#include "widgets/message_boxes.h"
+#include "widgets/wait_cursor.h"
 
 namespace fljudge {
 namespace {
@@ -19,15 +19,6 @@ QString JobName(ResultView view) {
     return view == ResultView::Report ? QStringLiteral("fljudge report")
                                       : QStringLiteral("fljudge list");
 }
-
-// The wait pointer while pages are being drawn.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Keeps a widget of the printer dialog hidden: the dialog shows it again
 // whenever it is shown or its printer changes.

@@ -12,8 +12,8 @@
 #include "shell/app_state.h"
 #include "shell/fs_path.h"
 #include "shell/main_form.h"
-#include "shell/message_boxes.h"
 #include "shell/title_form.h"
+#include "widgets/message_boxes.h"
 
 namespace fljudge {
 namespace {

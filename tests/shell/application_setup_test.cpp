@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "editors/number_fields.h"
 #include "shell/file_dialog_details.h"
-#include "shell/number_field.h"
+#include "widgets/number_field.h"
+#include "widgets/number_texts.h"
 
 namespace fljudge {
 

@@ -9,7 +9,7 @@
 
 #include "modal_answer.h"
 #include "shell/fs_path.h"
-#include "shell/number_field.h"
+#include "widgets/number_field.h"
 
 namespace fljudge {
 

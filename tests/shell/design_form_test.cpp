@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/number_field.h"
+#include "widgets/number_field.h"
 
 namespace fljudge {
 

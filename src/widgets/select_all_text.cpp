@@ -1,4 +1,4 @@
-#include "editors/select_all_text.h"
+#include "widgets/select_all_text.h"
 
 #include <QEvent>
 #include <QFocusEvent>

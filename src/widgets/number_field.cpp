@@ -1,39 +1,13 @@
-#include "shell/number_field.h"
+#include "widgets/number_field.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "editors/select_all_text.h"
-#include "project/number_text.h"
+#include "widgets/number_keys.h"
+#include "widgets/number_texts.h"
+#include "widgets/select_all_text.h"
 
 namespace fljudge {
-
-bool IsEnterKey(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
-bool IsForbiddenCharacter(const QKeyEvent& event) {
-    switch (event.key()) {
-        // Keys that edit or move without typing a character.
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return false;
-        default:
-            break;
-    }
-    const QString text = event.text();
-    if (text.isEmpty()) {
-        return false;
-    }
-    for (const QChar c : text) {
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char('.')) {
-            return true;  // also control characters such as Ctrl+V
-        }
-    }
-    return false;
-}
 
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -48,11 +22,11 @@ void NumberField::SetDigitsOnly() {
 }
 
 double NumberField::Value() const {
-    return LeadingNumberOrZero(text().toStdString());
+    return LeadingValue(text());
 }
 
 void NumberField::SetValue(double value) {
-    setText(QString::fromStdString(FormatFixed(value, 3)));
+    setText(FixedText(value, 3));
 }
 
 void NumberField::Commit() {
@@ -74,7 +48,7 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         emit EnterPressed();
         return;
     }
-    if (digitsOnly_ && IsForbiddenCharacter(*event)) {
+    if (digitsOnly_ && !NumberBoxTakes(*event, true)) {
         event->accept();
         return;
     }

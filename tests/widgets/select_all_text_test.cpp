@@ -1,6 +1,6 @@
 // An edit field that selects its whole text on receiving the focus, whichever
 // way the focus comes, so that typing replaces the value.
-#include "editors/select_all_text.h"
+#include "widgets/select_all_text.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -13,8 +13,8 @@ class NumberField : public QLineEdit {
   public:
     explicit NumberField(QWidget* parent = nullptr);
 
-    // Only digits, "." and Backspace may be typed; other characters are
-    // swallowed. Keys without a character (arrows, Delete, Tab) work as usual.
+    // Only digits, "." and Backspace may be typed (the number box key policy,
+    // widgets/number_keys.h); text arrives through no other way.
     void SetDigitsOnly();
 
     // The leading number of the text, 0 when there is none.
@@ -36,12 +36,5 @@ class NumberField : public QLineEdit {
   private:
     bool digitsOnly_ = false;
 };
-
-// True for a key event that types a character other than a digit, "." or
-// Backspace: what the design-condition controls swallow.
-bool IsForbiddenCharacter(const QKeyEvent& event);
-
-// Enter or the keypad's Enter.
-bool IsEnterKey(const QKeyEvent& event);
 
 }  // namespace fljudge
