@@ -31,7 +31,7 @@ class DosoForm : public GridEditor {
     void LoadEditRow(int line) override;
     WorkRow ReadEditRow() override;
     void ClearEditControls() override;
-    void RecomputeDerived() override;
+    void ShowDerived() override;
     void BeforeArrowMove(int box) override;
     void AfterBoxLeft(int box) override;
 

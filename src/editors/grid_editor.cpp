@@ -57,10 +57,21 @@ void LetWindowEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+std::vector<TableColumn> CellsOf(const GridLayout& layout) {
+    std::vector<TableColumn> cells;
+    for (const WorkColumn& column : layout.Columns) {
+        cells.push_back(column.Cell);
+    }
+    return cells;
+}
+
 }  // namespace
 
 GridEditor::GridEditor(const GridLayout& editorLayout, GridEditorState& state, QWidget* parent)
-    : QDialog(parent), state_(state), layout_(editorLayout) {
+    : QDialog(parent),
+      state_(state),
+      table_(CellsOf(editorLayout), editorLayout.MaxRows),
+      layout_(editorLayout) {
     setWindowTitle(layout_.Caption);
     buttonFace_ = palette().color(QPalette::Button);
 
@@ -288,17 +299,11 @@ void GridEditor::LoadTable() {
     state_.ScrollLock = true;
     state_.CurrentRow = 0;
     LoadProjectFields();
-    workTable_ = ReadProject();
-    if (workTable_.empty()) {
-        WorkRow row = DefaultRow();
-        row[0] = 1;
-        workTable_.push_back(row);
-    }
-    state_.LastRow = static_cast<int>(workTable_.size()) - 1;
+    table_.Load(ReadProject(), DefaultRow());
     SetScrollRange();
     VSB_Grid->setValue(0);
-    for (int k = 0; k < kLines && k <= state_.LastRow; ++k) {
-        FillLine(k, workTable_[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
+        FillLine(k, table_.Row(k));
     }
     LoadEditRow(0);
     UpdateEditState();
@@ -306,7 +311,7 @@ void GridEditor::LoadTable() {
     // The line that was current when the window closed. On a table too short
     // for it line 0 is used, so that the current line and row agree; the
     // remembered line comes back at closing unless another line was chosen.
-    if (state_.CurrentLine <= state_.LastRow) {
+    if (state_.CurrentLine <= table_.LastRow()) {
         SelectLine(state_.CurrentLine);
     } else {
         const int remembered = state_.CurrentLine;
@@ -321,8 +326,8 @@ void GridEditor::FillGrid() {
     }
     ClearGrid(false);
     const int top = VSB_Grid->value();
-    for (int k = 0; k < kLines && k <= state_.LastRow; ++k) {
-        FillLine(k, workTable_[static_cast<std::size_t>(top + k)]);
+    for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
+        FillLine(k, table_.Row(top + k));
     }
     if (RowVisible(state_.CurrentRow)) {
         SelectLine(state_.CurrentRow - top);
@@ -338,7 +343,7 @@ void GridEditor::FillLine(int line, const WorkRow& row) {
 
 void GridEditor::SelectLine(int line) {
     const int row = VSB_Grid->value() + line;
-    if (row > state_.LastRow) {
+    if (row > table_.LastRow()) {
         return;
     }
     state_.EntryMode = Entry::Edit;
@@ -377,7 +382,7 @@ void GridEditor::LoadEditRow(int line) {
 }
 
 void GridEditor::UpdateEditState() {
-    const bool rows = state_.LastRow >= 0;
+    const bool rows = table_.LastRow() >= 0;
     CMD_Set->setEnabled(rows);
     // Midlight is the 3-D light colour of the system; Light is the highlight (white).
     const QColor colour = palette().color(rows ? QPalette::Base : QPalette::Midlight);
@@ -394,13 +399,8 @@ void GridEditor::FocusBox(int box) {
 }
 
 void GridEditor::SetScrollRange() {
-    if (state_.LastRow > kLines - 1) {
-        VSB_Grid->setEnabled(true);
-        VSB_Grid->setMaximum(state_.LastRow - (kLines - 1));
-    } else {
-        VSB_Grid->setEnabled(false);
-        VSB_Grid->setMaximum(0);
-    }
+    VSB_Grid->setEnabled(table_.LastRow() > kLines - 1);
+    VSB_Grid->setMaximum(GridTable::ScrollMaximum(table_.LastRow(), kLines));
 }
 
 bool GridEditor::RowVisible(int row) const {
@@ -410,16 +410,9 @@ bool GridEditor::RowVisible(int row) const {
 
 // Scrolls (with ScrollLock set by the caller) so that CurrentRow is shown.
 void GridEditor::MakeCurrentRowVisible() {
-    state_.CurrentLine = 0;
-    if (state_.LastRow > kLines - 1) {
-        const int maximum = VSB_Grid->maximum();
-        if (state_.CurrentRow > maximum) {
-            VSB_Grid->setValue(maximum);
-            state_.CurrentLine = state_.CurrentRow - maximum;
-        } else {
-            VSB_Grid->setValue(state_.CurrentRow);
-        }
-    }
+    const GridPlacement place = GridTable::Place(state_.CurrentRow, table_.LastRow(), kLines);
+    VSB_Grid->setValue(place.Top);
+    state_.CurrentLine = place.Line;
 }
 
 // A click on another line first stores what was typed in the edit row, as Up
@@ -428,7 +421,7 @@ void GridEditor::MakeCurrentRowVisible() {
 void GridEditor::ClickLine(int line) {
     const int top = VSB_Grid->value();
     const int row = top + line;
-    if (row <= state_.LastRow && row != state_.CurrentRow && EditRowDiffers()) {
+    if (row <= table_.LastRow() && row != state_.CurrentRow && EditRowDiffers()) {
         if (!ConfirmRow()) {
             return;
         }
@@ -452,7 +445,7 @@ bool GridEditor::EditRowDiffers() {
         }
     }
     const WorkRow typed = ReadEditRow();
-    const WorkRow& stored = workTable_[static_cast<std::size_t>(state_.CurrentRow)];
+    const WorkRow& stored = table_.Row(state_.CurrentRow);
     for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
         if (layout_.Columns[c].Text(typed[c]) != layout_.Columns[c].Text(stored[c])) {
             return true;
@@ -487,12 +480,12 @@ bool GridEditor::ConfirmRow() {
     ShowWaitPointer();
     LetWindowEventsRun();
 
-    workTable_[static_cast<std::size_t>(state_.CurrentRow)] = ReadEditRow();
     // A stored row may change what other rows derive from it.
-    RecomputeDerived();
+    table_.Store(state_.CurrentRow, ReadEditRow());
+    ShowDerived();
     const int top = VSB_Grid->value();
-    for (int k = 0; k < kLines && top + k <= state_.LastRow; ++k) {
-        FillLine(k, workTable_[static_cast<std::size_t>(top + k)]);
+    for (int k = 0; k < kLines && top + k <= table_.LastRow(); ++k) {
+        FillLine(k, table_.Row(top + k));
     }
 
     LetWindowEventsRun();
@@ -508,7 +501,7 @@ bool GridEditor::ConfirmRow() {
 }
 
 GridEditor::WorkRow GridEditor::ReadEditRow() {
-    WorkRow row = workTable_[static_cast<std::size_t>(state_.CurrentRow)];
+    WorkRow row = table_.Row(state_.CurrentRow);
     row[0] = state_.CurrentRow + 1;
     for (std::size_t i = 0; i < IN.size(); ++i) {
         double value = LeadingValue(IN[i]->text());
@@ -523,16 +516,12 @@ GridEditor::WorkRow GridEditor::ReadEditRow() {
 // --- Row operations ---
 
 void GridEditor::AppendRow() {
-    if (state_.LastRow + 1 >= layout_.MaxRows) {
+    if (!table_.Append(DefaultRow())) {
         return;
     }
-    state_.LastRow += 1;
-    WorkRow row = DefaultRow();
-    row[0] = state_.LastRow + 1;
-    workTable_.push_back(row);
-    if (state_.LastRow < kLines) {
+    if (table_.LastRow() < kLines) {
         FillGrid();
-        SelectLine(state_.LastRow);
+        SelectLine(table_.LastRow());
     } else {
         SetScrollRange();
         VSB_Grid->setValue(VSB_Grid->maximum());
@@ -541,22 +530,12 @@ void GridEditor::AppendRow() {
 }
 
 void GridEditor::InsertRow() {
-    if (state_.LastRow + 1 >= layout_.MaxRows) {
+    const bool outside = !RowVisible(state_.CurrentRow);
+    // The current row stays, so the new row is a copy of it.
+    if (!table_.InsertCopy(state_.CurrentRow)) {
         return;
     }
-    const bool outside = !RowVisible(state_.CurrentRow);
-    state_.LastRow += 1;
-    WorkRow last(layout_.Columns.size(), 0.0);
-    last[0] = state_.LastRow + 1;
-    workTable_.push_back(last);
-    // Every row from the current one down moves one place; the current row
-    // stays, so the new row is a copy of it.
-    for (int r = state_.LastRow - 1; r >= state_.CurrentRow; --r) {
-        WorkRow& below = workTable_[static_cast<std::size_t>(r + 1)];
-        const WorkRow& above = workTable_[static_cast<std::size_t>(r)];
-        std::copy(above.begin() + 1, above.end(), below.begin() + 1);
-    }
-    RecomputeDerived();
+    ShowDerived();
     state_.ScrollLock = true;
     SetScrollRange();
     if (outside) {
@@ -569,24 +548,18 @@ void GridEditor::InsertRow() {
 
 void GridEditor::DeleteRow() {
     const bool outside = !RowVisible(state_.CurrentRow);
-    for (int r = state_.CurrentRow + 1; r <= state_.LastRow; ++r) {
-        WorkRow& above = workTable_[static_cast<std::size_t>(r - 1)];
-        const WorkRow& below = workTable_[static_cast<std::size_t>(r)];
-        std::copy(below.begin() + 1, below.end(), above.begin() + 1);
-    }
-    workTable_.pop_back();
-    state_.LastRow -= 1;
-    RecomputeDerived();
+    table_.Delete(state_.CurrentRow);
+    ShowDerived();
     state_.ScrollLock = true;
     SetScrollRange();
-    if (state_.LastRow < 0) {
+    if (table_.LastRow() < 0) {
         ClearGrid(true);
         return;
     }
     // The row that followed the deleted one stays current (the new last row
     // when the last was deleted), wherever the scroll value has moved it;
     // clamped before scrolling, so that it lies on one of the ten lines.
-    state_.CurrentRow = std::min(state_.CurrentRow, state_.LastRow);
+    state_.CurrentRow = std::min(state_.CurrentRow, table_.LastRow());
     if (outside) {
         MakeCurrentRowVisible();
     }
@@ -597,7 +570,7 @@ void GridEditor::DeleteRow() {
 }
 
 void GridEditor::OnAdd() {
-    if (state_.LastRow >= 0 && !ConfirmRow()) {
+    if (table_.LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
     state_.ForceReload = true;
@@ -616,7 +589,7 @@ void GridEditor::OnAdd() {
 
 void GridEditor::OnInsert() {
     // An empty table has no row to insert before.
-    if (state_.LastRow < 0 || !ConfirmRow()) {
+    if (table_.LastRow() < 0 || !ConfirmRow()) {
         return;
     }
     state_.ForceReload = true;
@@ -634,7 +607,7 @@ void GridEditor::OnInsert() {
 }
 
 void GridEditor::OnDelete() {
-    if (state_.LastRow < 0) {
+    if (table_.LastRow() < 0) {
         return;
     }
     state_.ScrollLock = true;
@@ -646,7 +619,7 @@ void GridEditor::OnDelete() {
     state_.ForceReload = true;
     DeleteRow();
     state_.EntryMode = Entry::Edit;
-    if (state_.LastRow >= 0) {
+    if (table_.LastRow() >= 0) {
         FocusBox(0);
     }
     state_.ScrollLock = false;
@@ -657,7 +630,7 @@ void GridEditor::OnDelete() {
 
 // The edit row is confirmed first, so that what was typed in it is kept.
 void GridEditor::OnSet() {
-    if (state_.LastRow >= 0 && !ConfirmRow()) {
+    if (table_.LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
     if (!WriteProject()) {
@@ -768,7 +741,7 @@ void GridEditor::MoveUp(int box) {
 }
 
 void GridEditor::MoveDown(int box) {
-    if (state_.CurrentRow >= state_.LastRow) {
+    if (state_.CurrentRow >= table_.LastRow()) {
         return;
     }
     BeforeArrowMove(box);
@@ -801,7 +774,7 @@ void GridEditor::EnterOnLastBox() {
     }
     switch (state_.EntryMode) {
         case Entry::Edit:
-            if (state_.CurrentRow == state_.LastRow) {
+            if (state_.CurrentRow == table_.LastRow()) {
                 AppendRow();
             } else if (state_.CurrentLine == kLines - 1) {
                 state_.CurrentRow += 1;

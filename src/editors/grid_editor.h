@@ -7,6 +7,7 @@
 
 #include "editors/grid_editor_state.h"
 #include "editors/grid_layout.h"
+#include "editors/grid_table.h"
 
 class QAction;
 class QKeyEvent;
@@ -33,7 +34,7 @@ class GridEditor : public QDialog {
     // One row of the work table, a number per column; column 0 is the 1-based
     // row number. (Rows the editor creates hold the numbers of the texts it
     // shows, so every cell can be kept as a number.)
-    using WorkRow = std::vector<double>;
+    using WorkRow = GridRow;
 
     ~GridEditor() override;
 
@@ -42,11 +43,11 @@ class GridEditor : public QDialog {
   protected:
     GridEditor(const GridLayout& layout, GridEditorState& state, QWidget* parent);
 
-    // The rows of the project table, column 0 already numbered.
+    // The rows of the project table; the work table numbers them.
     virtual std::vector<WorkRow> ReadProject() const = 0;
-    // A new row; the caller numbers it.
+    // A new row; the work table numbers it.
     virtual WorkRow DefaultRow() const = 0;
-    // Writes the work table (rows 0..LastRow) and the editor's other fields
+    // Writes the work table (table_.Rows()) and the editor's other fields
     // back to the project; false refuses (the window stays open).
     virtual bool WriteProject() = 0;
     // Enter in box `box`: moves the focus to the next control of the row and
@@ -64,9 +65,9 @@ class GridEditor : public QDialog {
     virtual WorkRow ReadEditRow();
     // Blanks the edit-row controls beyond No and the text boxes.
     virtual void ClearEditControls() {}
-    // Columns derived from other rows, recomputed whenever a row is stored,
-    // inserted or deleted (not when the table is loaded).
-    virtual void RecomputeDerived() {}
+    // The work table has recomputed its derived columns after a row was
+    // stored, inserted or deleted; shows them beyond the grid.
+    virtual void ShowDerived() {}
     // Up or Down in box `box` is about to confirm the row and move.
     virtual void BeforeArrowMove(int box) { (void)box; }
     // Box `box` lost the focus and was reformatted.
@@ -88,7 +89,7 @@ class GridEditor : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
     GridEditorState& state_;
-    std::vector<WorkRow> workTable_;
+    GridTable table_;
 
     // Ten grid lines: the marker cell and one label per work-table column.
     std::array<QLabel*, kLines> COL{};
