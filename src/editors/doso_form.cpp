@@ -272,26 +272,24 @@ void DosoForm::ClearEditControls() {
     ClearChoice(opt2Group_);
 }
 
-void DosoForm::LoadEditRow(int line) {
-    const auto k = static_cast<std::size_t>(line);
-    // The options first: their actions set unit weights, which the line's own
-    // values then replace.
-    const QString soilClass = LBL_Grid[kSoilClass][k]->text();
+void DosoForm::LoadEditRow(const WorkRow& row) {
+    // The options first: their actions set unit weights, which the row's own
+    // values then replace. A code outside the options leaves them as they are.
+    const double soilClass = row[kSoilClass];
     for (int j = 0; j < 3; ++j) {
-        if (Opt[static_cast<std::size_t>(j)]->text() == soilClass) {
+        if (soilClass == j + 1) {
             ChooseSoilClass(j);
         }
     }
-    const QString source = LBL_Grid[kWeightSource][k]->text();
-    if (source == QStringLiteral("1")) {
+    if (row[kWeightSource] == kWeightBasic) {
         ChooseWeightSource(0);
-    } else if (source == QStringLiteral("2")) {
+    } else if (row[kWeightSource] == kWeightInput) {
         ChooseWeightSource(1);
     }
-    GridEditor::LoadEditRow(line);
-    atu->setText(LBL_Grid[kThickness][k]->text());
-    for (std::size_t j = 0; j < 3; ++j) {
-        Lab1[j]->setText(LBL_Grid[kGammaT1 + j][k]->text());
+    GridEditor::LoadEditRow(row);
+    atu->setText(CellText(kThickness, row));
+    for (int j = 0; j < 3; ++j) {
+        Lab1[static_cast<std::size_t>(j)]->setText(CellText(kGammaT1 + j, row));
     }
 }
 

@@ -28,7 +28,7 @@ class DosoForm : public GridEditor {
     bool FocusNextOnEnter(int box) override;
     void PutInitialFocus() override;
     void LoadProjectFields() override;
-    void LoadEditRow(int line) override;
+    void LoadEditRow(const WorkRow& row) override;
     WorkRow ReadEditRow() override;
     void ClearEditControls() override;
     void ShowDerived() override;

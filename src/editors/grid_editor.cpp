@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -243,11 +244,11 @@ void GridEditor::showEvent(QShowEvent* event) {
 // window system reports for the not yet resized window would replace the
 // dialog's fixed size.
 void GridEditor::Open() {
-    state_.ForceReload = true;
+    reloadEditRow_ = true;
     ClearGrid(true);
     LoadTable();
     PutInitialFocus();
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
 }
 
 void GridEditor::done(int result) {
@@ -296,18 +297,19 @@ void GridEditor::ClearGrid(bool withEditRow) {
 }
 
 void GridEditor::LoadTable() {
-    state_.ScrollLock = true;
-    state_.CurrentRow = 0;
-    LoadProjectFields();
-    table_.Load(ReadProject(), DefaultRow());
-    SetScrollRange();
-    VSB_Grid->setValue(0);
-    for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
-        FillLine(k, table_.Row(k));
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        state_.CurrentRow = 0;
+        LoadProjectFields();
+        table_.Load(ReadProject(), DefaultRow());
+        SetScrollRange();
+        VSB_Grid->setValue(0);
+        for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
+            FillLine(k, table_.Row(k));
+        }
+        LoadEditRow(table_.Row(0));
+        UpdateEditState();
     }
-    LoadEditRow(0);
-    UpdateEditState();
-    state_.ScrollLock = false;
     // The line that was current when the window closed. On a table too short
     // for it line 0 is used, so that the current line and row agree; the
     // remembered line comes back at closing unless another line was chosen.
@@ -321,9 +323,6 @@ void GridEditor::LoadTable() {
 }
 
 void GridEditor::FillGrid() {
-    if (state_.ScrollLock) {
-        return;
-    }
     ClearGrid(false);
     const int top = VSB_Grid->value();
     for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
@@ -337,7 +336,7 @@ void GridEditor::FillGrid() {
 
 void GridEditor::FillLine(int line, const WorkRow& row) {
     for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
-        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(layout_.Columns[c].Text(row[c]));
+        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(CellText(static_cast<int>(c), row));
     }
 }
 
@@ -350,8 +349,8 @@ void GridEditor::SelectLine(int line) {
     if (line != 0 || row != state_.CurrentRow) {
         keptLine_ = -1;
     }
-    if (row != state_.CurrentRow || state_.ForceReload) {
-        LoadEditRow(line);
+    if (row != state_.CurrentRow || reloadEditRow_) {
+        LoadEditRow(table_.Row(row));
         state_.CurrentRow = row;
     }
     for (int k = 0; k < kLines; ++k) {
@@ -373,12 +372,16 @@ void GridEditor::HighlightLine(int line, bool current) {
     }
 }
 
-void GridEditor::LoadEditRow(int line) {
-    const auto k = static_cast<std::size_t>(line);
-    No->setText(LBL_Grid[0][k]->text());
+void GridEditor::LoadEditRow(const WorkRow& row) {
+    No->setText(CellText(0, row));
     for (std::size_t i = 0; i < IN.size(); ++i) {
-        IN[i]->setText(LBL_Grid[static_cast<std::size_t>(layout_.Boxes[i].Column)][k]->text());
+        IN[i]->setText(CellText(layout_.Boxes[i].Column, row));
     }
+}
+
+QString GridEditor::CellText(int column, const WorkRow& row) const {
+    const auto c = static_cast<std::size_t>(column);
+    return layout_.Columns[c].Text(row[c]);
 }
 
 void GridEditor::UpdateEditState() {
@@ -408,7 +411,8 @@ bool GridEditor::RowVisible(int row) const {
     return top <= row && row <= top + kLines - 1;
 }
 
-// Scrolls (with ScrollLock set by the caller) so that CurrentRow is shown.
+// Scrolls (with the scroll bar's signals blocked by the caller) so that
+// CurrentRow is shown.
 void GridEditor::MakeCurrentRowVisible() {
     const GridPlacement place = GridTable::Place(state_.CurrentRow, table_.LastRow(), kLines);
     VSB_Grid->setValue(place.Top);
@@ -467,13 +471,13 @@ bool GridEditor::HoldsValidValue(int box) const {
 // Every box is checked before anything is stored, so that a value that cannot
 // be stored is reported like any other input error and nothing typed is lost.
 bool GridEditor::ConfirmRow() {
-    state_.ScrollLock = true;
+    // The grid is refilled below, once.
+    QSignalBlocker scrollBlocker(VSB_Grid);
     const bool outside = !RowVisible(state_.CurrentRow);
     for (int i = 0; i < static_cast<int>(IN.size()); ++i) {
         if (!HoldsValidValue(i)) {
             ShowInputError(this);
             FocusBox(i);
-            state_.ScrollLock = false;
             return false;
         }
     }
@@ -491,11 +495,10 @@ bool GridEditor::ConfirmRow() {
     LetWindowEventsRun();
     if (outside) {
         MakeCurrentRowVisible();
-        state_.ScrollLock = false;
+        scrollBlocker.unblock();
         FillGrid();
         SelectLine(state_.CurrentLine);
     }
-    state_.ScrollLock = false;
     RestorePointer();
     return true;
 }
@@ -536,12 +539,13 @@ void GridEditor::InsertRow() {
         return;
     }
     ShowDerived();
-    state_.ScrollLock = true;
-    SetScrollRange();
-    if (outside) {
-        MakeCurrentRowVisible();
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        SetScrollRange();
+        if (outside) {
+            MakeCurrentRowVisible();
+        }
     }
-    state_.ScrollLock = false;
     FillGrid();
     SelectLine(state_.CurrentLine);
 }
@@ -550,20 +554,21 @@ void GridEditor::DeleteRow() {
     const bool outside = !RowVisible(state_.CurrentRow);
     table_.Delete(state_.CurrentRow);
     ShowDerived();
-    state_.ScrollLock = true;
-    SetScrollRange();
-    if (table_.LastRow() < 0) {
-        ClearGrid(true);
-        return;
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        SetScrollRange();
+        if (table_.LastRow() < 0) {
+            ClearGrid(true);
+            return;
+        }
+        // The row that followed the deleted one stays current (the new last
+        // row when the last was deleted), wherever the scroll value has moved
+        // it; clamped before scrolling, so that it lies on one of the ten lines.
+        state_.CurrentRow = std::min(state_.CurrentRow, table_.LastRow());
+        if (outside) {
+            MakeCurrentRowVisible();
+        }
     }
-    // The row that followed the deleted one stays current (the new last row
-    // when the last was deleted), wherever the scroll value has moved it;
-    // clamped before scrolling, so that it lies on one of the ten lines.
-    state_.CurrentRow = std::min(state_.CurrentRow, table_.LastRow());
-    if (outside) {
-        MakeCurrentRowVisible();
-    }
-    state_.ScrollLock = false;
     FillGrid();
     SelectLine(state_.CurrentRow - VSB_Grid->value());
     FocusBox(0);
@@ -573,7 +578,7 @@ void GridEditor::OnAdd() {
     if (table_.LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
-    state_.ForceReload = true;
+    reloadEditRow_ = true;
     if (state_.EntryMode == Entry::Append) {
         state_.EntryMode = Entry::Edit;
     } else {
@@ -582,9 +587,8 @@ void GridEditor::OnAdd() {
     }
     UpdateEditState();
     FocusBox(0);
-    state_.ScrollLock = false;
     // Left set, the next scroll would reload the edit row over what is typed.
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
 }
 
 void GridEditor::OnInsert() {
@@ -592,8 +596,7 @@ void GridEditor::OnInsert() {
     if (table_.LastRow() < 0 || !ConfirmRow()) {
         return;
     }
-    state_.ForceReload = true;
-    state_.ScrollLock = true;
+    reloadEditRow_ = true;
     if (state_.EntryMode == Entry::Insert) {
         state_.EntryMode = Entry::Edit;
     } else {
@@ -601,8 +604,7 @@ void GridEditor::OnInsert() {
         InsertRow();
     }
     FocusBox(0);
-    state_.ScrollLock = false;
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
     UpdateEditState();
 }
 
@@ -610,20 +612,21 @@ void GridEditor::OnDelete() {
     if (table_.LastRow() < 0) {
         return;
     }
-    state_.ScrollLock = true;
-    if (!ConfirmRowDeletion(this)) {
-        state_.ScrollLock = false;
-        state_.ForceReload = false;
+    bool confirmed = false;
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        confirmed = ConfirmRowDeletion(this);
+    }
+    if (!confirmed) {
         return;
     }
-    state_.ForceReload = true;
+    reloadEditRow_ = true;
     DeleteRow();
     state_.EntryMode = Entry::Edit;
     if (table_.LastRow() >= 0) {
         FocusBox(0);
     }
-    state_.ScrollLock = false;
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
     RestorePointer();
     UpdateEditState();
 }
@@ -778,9 +781,9 @@ void GridEditor::EnterOnLastBox() {
                 AppendRow();
             } else if (state_.CurrentLine == kLines - 1) {
                 state_.CurrentRow += 1;
-                state_.ForceReload = true;
+                reloadEditRow_ = true;
                 VSB_Grid->setValue(VSB_Grid->value() + 1);  // the refill selects line 9
-                state_.ForceReload = false;
+                reloadEditRow_ = false;
             } else {
                 SelectLine(state_.CurrentLine + 1);
             }

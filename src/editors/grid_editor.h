@@ -57,9 +57,9 @@ class GridEditor : public QDialog {
 
     // Fields of the project outside the table, filled when the window opens.
     virtual void LoadProjectFields() {}
-    // Loads the edit row from the labels of grid line `line`; this version loads
+    // Loads the edit row with `row` as the grid shows it; this version loads
     // No and the text boxes.
-    virtual void LoadEditRow(int line);
+    virtual void LoadEditRow(const WorkRow& row);
     // The row the edit row stands for, after validation; this version takes No
     // and the text boxes, over the current contents of the row.
     virtual WorkRow ReadEditRow();
@@ -73,6 +73,8 @@ class GridEditor : public QDialog {
     // Box `box` lost the focus and was reformatted.
     virtual void AfterBoxLeft(int box) { (void)box; }
 
+    // The grid text of a cell.
+    QString CellText(int column, const WorkRow& row) const;
     // Puts the focus into the box and selects its text.
     void FocusBox(int box);
     // Where the controls of column `column` go at height `top`.
@@ -150,6 +152,8 @@ class GridEditor : public QDialog {
     QWidget* body_ = nullptr;
     bool opened_ = false;
     bool waiting_ = false;
+    // While set, selecting a line reloads the edit row even for CurrentRow.
+    bool reloadEditRow_ = false;
     // The remembered line while the table is too short to show it; -1 once
     // another line has been chosen.
     int keptLine_ = -1;

@@ -12,8 +12,6 @@ struct GridEditorState {
     int CurrentRow = 0;   // 0-based row shown in the edit row; 0 again whenever the window closes
     int CurrentLine = 0;  // visible grid line 0..9 that shows CurrentRow
     Entry EntryMode = Entry::Edit;
-    bool ForceReload = false;  // selecting a line reloads the edit row even for CurrentRow
-    bool ScrollLock = false;   // a change of the scroll bar does not refill the grid
 };
 
 }  // namespace fljudge
