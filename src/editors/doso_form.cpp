@@ -56,18 +56,18 @@ GridLayout DosoFormLayout() {
     GridLayout layout;
     layout.Caption = QStringLiteral("土層情報");
     layout.Columns = {
-        {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1},
-        {5.0, Fixed3Text, right, QStringLiteral("深度(m)"), -1},
-        {5.0, Fixed3Text, right, QStringLiteral("層厚(m)"), -1},
-        {5.5, SoilClassText, Qt::AlignCenter, {}, -1},
-        {0, WholeText, Qt::AlignCenter, {}, kGammaT1},
-        {5.0, Fixed3Text, right, {}, -1},
-        {5.0, Fixed3Text, right, {}, -1},
-        {5.0, Fixed3Text, right, {}, -1},
-        {5.5, Fixed3Text, right, QStringLiteral("細粒分含有率(%)"), -1},
-        {5.0, Fixed3Text, right, QStringLiteral("塑性指数"), -1},
-        {5.5, Fixed3Text, right, QStringLiteral("平均粒径50%粒径(mm)"), -1},
-        {5.5, Fixed3Text, right, QStringLiteral("平均粒径10%粒径(mm)"), -1},
+        {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1, {CellKind::RowNumber}},
+        {5.0, Fixed3Text, right, QStringLiteral("深度(m)"), -1, {CellKind::Number}},
+        {5.0, Fixed3Text, right, QStringLiteral("層厚(m)"), -1, {CellKind::Difference, kDepth}},
+        {5.5, SoilClassText, Qt::AlignCenter, {}, -1, {CellKind::Code}},
+        {0, WholeText, Qt::AlignCenter, {}, kGammaT1, {CellKind::Code}},
+        {5.0, Fixed3Text, right, {}, -1, {CellKind::Number}},
+        {5.0, Fixed3Text, right, {}, -1, {CellKind::Number}},
+        {5.0, Fixed3Text, right, {}, -1, {CellKind::Number}},
+        {5.5, Fixed3Text, right, QStringLiteral("細粒分含有率(%)"), -1, {CellKind::Number}},
+        {5.0, Fixed3Text, right, QStringLiteral("塑性指数"), -1, {CellKind::Number}},
+        {5.5, Fixed3Text, right, QStringLiteral("平均粒径50%粒径(mm)"), -1, {CellKind::Number}},
+        {5.5, Fixed3Text, right, QStringLiteral("平均粒径10%粒径(mm)"), -1, {CellKind::Number}},
     };
     layout.Boxes = {{kDepth, 3},        {kGammaT1, 3},         {kGammaT1 + 1, 3}, {kGammaT1 + 2, 3},
                     {kFinesContent, 3}, {kPlasticityIndex, 3}, {kD50, 3},         {kD10, 3}};
@@ -238,9 +238,9 @@ bool DosoForm::WriteProject() {
         return false;
     }
     project_.WaterDepth = LeadingValue(RWL->text());
-    project_.LayerCount = static_cast<std::int16_t>(state_.LastRow + 1);
-    for (int i = 0; i <= state_.LastRow; ++i) {
-        const WorkRow& row = workTable_[static_cast<std::size_t>(i)];
+    project_.LayerCount = static_cast<std::int16_t>(table_.RowCount());
+    for (int i = 0; i < table_.RowCount(); ++i) {
+        const WorkRow& row = table_.Row(i);
         SoilLayer& layer = project_.SoilLayers[i + 1];
         layer.Depth = row[kDepth];
         layer.Thickness = row[kThickness];
@@ -268,26 +268,24 @@ void DosoForm::ClearEditControls() {
     ClearChoice(opt2Group_);
 }
 
-void DosoForm::LoadEditRow(int line) {
-    const auto k = static_cast<std::size_t>(line);
-    // The options first: their actions set unit weights, which the line's own
-    // values then replace.
-    const QString soilClass = LBL_Grid[kSoilClass][k]->text();
+void DosoForm::LoadEditRow(const WorkRow& row) {
+    // The options first: their actions set unit weights, which the row's own
+    // values then replace. A code outside the options leaves them as they are.
+    const double soilClass = row[kSoilClass];
     for (int j = 0; j < 3; ++j) {
-        if (Opt[static_cast<std::size_t>(j)]->text() == soilClass) {
+        if (soilClass == j + 1) {
             ChooseSoilClass(j);
         }
     }
-    const QString source = LBL_Grid[kWeightSource][k]->text();
-    if (source == QStringLiteral("1")) {
+    if (row[kWeightSource] == kWeightBasic) {
         ChooseWeightSource(0);
-    } else if (source == QStringLiteral("2")) {
+    } else if (row[kWeightSource] == kWeightInput) {
         ChooseWeightSource(1);
     }
-    GridEditor::LoadEditRow(line);
-    atu->setText(LBL_Grid[kThickness][k]->text());
-    for (std::size_t j = 0; j < 3; ++j) {
-        Lab1[j]->setText(LBL_Grid[kGammaT1 + j][k]->text());
+    GridEditor::LoadEditRow(row);
+    atu->setText(CellText(kThickness, row));
+    for (int j = 0; j < 3; ++j) {
+        Lab1[static_cast<std::size_t>(j)]->setText(CellText(kGammaT1 + j, row));
     }
 }
 
@@ -353,23 +351,17 @@ void DosoForm::RefreshThickness() {
     if (!HoldsNumber(depth)) {
         return;
     }
-    double thickness = LeadingValue(depth);
-    if (state_.CurrentRow > 0) {
-        thickness -= workTable_[static_cast<std::size_t>(state_.CurrentRow - 1)][kDepth];
-    }
+    const double thickness =
+        table_.DerivedValue(kThickness, state_.CurrentRow, LeadingValue(depth));
     atu->setText(FixedText(thickness, 3));
 }
 
-// Thicknesses follow the depths, so that the saved and printed thickness
-// column and the soil column of the boring log agree with them.
-void DosoForm::RecomputeDerived() {
-    for (std::size_t r = 0; r < workTable_.size(); ++r) {
-        workTable_[r][kThickness] =
-            workTable_[r][kDepth] - (r == 0 ? 0.0 : workTable_[r - 1][kDepth]);
-    }
-    const auto current = static_cast<std::size_t>(state_.CurrentRow);
-    if (current < workTable_.size()) {
-        atu->setText(FixedText(workTable_[current][kThickness], 3));
+// Thicknesses follow the depths (the work table derives them), so that the
+// saved and printed thickness column and the soil column of the boring log
+// agree with them.
+void DosoForm::ShowDerived() {
+    if (state_.CurrentRow <= table_.LastRow()) {
+        atu->setText(FixedText(table_.Row(state_.CurrentRow)[kThickness], 3));
     }
 }
 

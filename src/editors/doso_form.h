@@ -28,10 +28,10 @@ class DosoForm : public GridEditor {
     bool FocusNextOnEnter(int box) override;
     void PutInitialFocus() override;
     void LoadProjectFields() override;
-    void LoadEditRow(int line) override;
+    void LoadEditRow(const WorkRow& row) override;
     WorkRow ReadEditRow() override;
     void ClearEditControls() override;
-    void RecomputeDerived() override;
+    void ShowDerived() override;
     void BeforeArrowMove(int box) override;
     void AfterBoxLeft(int box) override;
 

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -53,10 +54,21 @@ void LetWindowEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+std::vector<TableColumn> CellsOf(const GridLayout& layout) {
+    std::vector<TableColumn> cells;
+    for (const WorkColumn& column : layout.Columns) {
+        cells.push_back(column.Cell);
+    }
+    return cells;
+}
+
 }  // namespace
 
 GridEditor::GridEditor(const GridLayout& editorLayout, GridEditorState& state, QWidget* parent)
-    : QDialog(parent), state_(state), layout_(editorLayout) {
+    : QDialog(parent),
+      state_(state),
+      table_(CellsOf(editorLayout), editorLayout.MaxRows),
+      layout_(editorLayout) {
     setWindowTitle(layout_.Caption);
     buttonFace_ = palette().color(QPalette::Button);
 
@@ -228,11 +240,11 @@ void GridEditor::showEvent(QShowEvent* event) {
 // window system reports for the not yet resized window would replace the
 // dialog's fixed size.
 void GridEditor::Open() {
-    state_.ForceReload = true;
+    reloadEditRow_ = true;
     ClearGrid(true);
     LoadTable();
     PutInitialFocus();
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
 }
 
 void GridEditor::done(int result) {
@@ -281,28 +293,23 @@ void GridEditor::ClearGrid(bool withEditRow) {
 }
 
 void GridEditor::LoadTable() {
-    state_.ScrollLock = true;
-    state_.CurrentRow = 0;
-    LoadProjectFields();
-    workTable_ = ReadProject();
-    if (workTable_.empty()) {
-        WorkRow row = DefaultRow();
-        row[0] = 1;
-        workTable_.push_back(row);
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        state_.CurrentRow = 0;
+        LoadProjectFields();
+        table_.Load(ReadProject(), DefaultRow());
+        SetScrollRange();
+        VSB_Grid->setValue(0);
+        for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
+            FillLine(k, table_.Row(k));
+        }
+        LoadEditRow(table_.Row(0));
+        UpdateEditState();
     }
-    state_.LastRow = static_cast<int>(workTable_.size()) - 1;
-    SetScrollRange();
-    VSB_Grid->setValue(0);
-    for (int k = 0; k < kLines && k <= state_.LastRow; ++k) {
-        FillLine(k, workTable_[static_cast<std::size_t>(k)]);
-    }
-    LoadEditRow(0);
-    UpdateEditState();
-    state_.ScrollLock = false;
     // The line that was current when the window closed. On a table too short
     // for it line 0 is used, so that the current line and row agree; the
     // remembered line comes back at closing unless another line was chosen.
-    if (state_.CurrentLine <= state_.LastRow) {
+    if (state_.CurrentLine <= table_.LastRow()) {
         SelectLine(state_.CurrentLine);
     } else {
         const int remembered = state_.CurrentLine;
@@ -312,13 +319,10 @@ void GridEditor::LoadTable() {
 }
 
 void GridEditor::FillGrid() {
-    if (state_.ScrollLock) {
-        return;
-    }
     ClearGrid(false);
     const int top = VSB_Grid->value();
-    for (int k = 0; k < kLines && k <= state_.LastRow; ++k) {
-        FillLine(k, workTable_[static_cast<std::size_t>(top + k)]);
+    for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
+        FillLine(k, table_.Row(top + k));
     }
     if (RowVisible(state_.CurrentRow)) {
         SelectLine(state_.CurrentRow - top);
@@ -328,21 +332,21 @@ void GridEditor::FillGrid() {
 
 void GridEditor::FillLine(int line, const WorkRow& row) {
     for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
-        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(layout_.Columns[c].Text(row[c]));
+        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(CellText(static_cast<int>(c), row));
     }
 }
 
 void GridEditor::SelectLine(int line) {
     const int row = VSB_Grid->value() + line;
-    if (row > state_.LastRow) {
+    if (row > table_.LastRow()) {
         return;
     }
     state_.EntryMode = Entry::Edit;
     if (line != 0 || row != state_.CurrentRow) {
         keptLine_ = -1;
     }
-    if (row != state_.CurrentRow || state_.ForceReload) {
-        LoadEditRow(line);
+    if (row != state_.CurrentRow || reloadEditRow_) {
+        LoadEditRow(table_.Row(row));
         state_.CurrentRow = row;
     }
     for (int k = 0; k < kLines; ++k) {
@@ -364,16 +368,20 @@ void GridEditor::HighlightLine(int line, bool current) {
     }
 }
 
-void GridEditor::LoadEditRow(int line) {
-    const auto k = static_cast<std::size_t>(line);
-    No->setText(LBL_Grid[0][k]->text());
+void GridEditor::LoadEditRow(const WorkRow& row) {
+    No->setText(CellText(0, row));
     for (std::size_t i = 0; i < IN.size(); ++i) {
-        IN[i]->setText(LBL_Grid[static_cast<std::size_t>(layout_.Boxes[i].Column)][k]->text());
+        IN[i]->setText(CellText(layout_.Boxes[i].Column, row));
     }
 }
 
+QString GridEditor::CellText(int column, const WorkRow& row) const {
+    const auto c = static_cast<std::size_t>(column);
+    return layout_.Columns[c].Text(row[c]);
+}
+
 void GridEditor::UpdateEditState() {
-    const bool rows = state_.LastRow >= 0;
+    const bool rows = table_.LastRow() >= 0;
     CMD_Set->setEnabled(rows);
     // Midlight is the 3-D light colour of the system; Light is the highlight (white).
     const QColor colour = palette().color(rows ? QPalette::Base : QPalette::Midlight);
@@ -390,13 +398,8 @@ void GridEditor::FocusBox(int box) {
 }
 
 void GridEditor::SetScrollRange() {
-    if (state_.LastRow > kLines - 1) {
-        VSB_Grid->setEnabled(true);
-        VSB_Grid->setMaximum(state_.LastRow - (kLines - 1));
-    } else {
-        VSB_Grid->setEnabled(false);
-        VSB_Grid->setMaximum(0);
-    }
+    VSB_Grid->setEnabled(table_.LastRow() > kLines - 1);
+    VSB_Grid->setMaximum(GridTable::ScrollMaximum(table_.LastRow(), kLines));
 }
 
 bool GridEditor::RowVisible(int row) const {
@@ -404,18 +407,12 @@ bool GridEditor::RowVisible(int row) const {
     return top <= row && row <= top + kLines - 1;
 }
 
-// Scrolls (with ScrollLock set by the caller) so that CurrentRow is shown.
+// Scrolls (with the scroll bar's signals blocked by the caller) so that
+// CurrentRow is shown.
 void GridEditor::MakeCurrentRowVisible() {
-    state_.CurrentLine = 0;
-    if (state_.LastRow > kLines - 1) {
-        const int maximum = VSB_Grid->maximum();
-        if (state_.CurrentRow > maximum) {
-            VSB_Grid->setValue(maximum);
-            state_.CurrentLine = state_.CurrentRow - maximum;
-        } else {
-            VSB_Grid->setValue(state_.CurrentRow);
-        }
-    }
+    const GridPlacement place = GridTable::Place(state_.CurrentRow, table_.LastRow(), kLines);
+    VSB_Grid->setValue(place.Top);
+    state_.CurrentLine = place.Line;
 }
 
 // A click on another line first stores what was typed in the edit row, as Up
@@ -424,7 +421,7 @@ void GridEditor::MakeCurrentRowVisible() {
 void GridEditor::ClickLine(int line) {
     const int top = VSB_Grid->value();
     const int row = top + line;
-    if (row <= state_.LastRow && row != state_.CurrentRow && EditRowDiffers()) {
+    if (row <= table_.LastRow() && row != state_.CurrentRow && EditRowDiffers()) {
         if (!ConfirmRow()) {
             return;
         }
@@ -448,7 +445,7 @@ bool GridEditor::EditRowDiffers() {
         }
     }
     const WorkRow typed = ReadEditRow();
-    const WorkRow& stored = workTable_[static_cast<std::size_t>(state_.CurrentRow)];
+    const WorkRow& stored = table_.Row(state_.CurrentRow);
     for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
         if (layout_.Columns[c].Text(typed[c]) != layout_.Columns[c].Text(stored[c])) {
             return true;
@@ -470,41 +467,40 @@ bool GridEditor::HoldsValidValue(int box) const {
 // Every box is checked before anything is stored, so that a value that cannot
 // be stored is reported like any other input error and nothing typed is lost.
 bool GridEditor::ConfirmRow() {
-    state_.ScrollLock = true;
+    // The grid is refilled below, once.
+    QSignalBlocker scrollBlocker(VSB_Grid);
     const bool outside = !RowVisible(state_.CurrentRow);
     for (int i = 0; i < static_cast<int>(IN.size()); ++i) {
         if (!HoldsValidValue(i)) {
             ShowInputError(this);
             FocusBox(i);
-            state_.ScrollLock = false;
             return false;
         }
     }
     ShowWaitPointer();
     LetWindowEventsRun();
 
-    workTable_[static_cast<std::size_t>(state_.CurrentRow)] = ReadEditRow();
     // A stored row may change what other rows derive from it.
-    RecomputeDerived();
+    table_.Store(state_.CurrentRow, ReadEditRow());
+    ShowDerived();
     const int top = VSB_Grid->value();
-    for (int k = 0; k < kLines && top + k <= state_.LastRow; ++k) {
-        FillLine(k, workTable_[static_cast<std::size_t>(top + k)]);
+    for (int k = 0; k < kLines && top + k <= table_.LastRow(); ++k) {
+        FillLine(k, table_.Row(top + k));
     }
 
     LetWindowEventsRun();
     if (outside) {
         MakeCurrentRowVisible();
-        state_.ScrollLock = false;
+        scrollBlocker.unblock();
         FillGrid();
         SelectLine(state_.CurrentLine);
     }
-    state_.ScrollLock = false;
     RestorePointer();
     return true;
 }
 
 GridEditor::WorkRow GridEditor::ReadEditRow() {
-    WorkRow row = workTable_[static_cast<std::size_t>(state_.CurrentRow)];
+    WorkRow row = table_.Row(state_.CurrentRow);
     row[0] = state_.CurrentRow + 1;
     for (std::size_t i = 0; i < IN.size(); ++i) {
         double value = LeadingValue(IN[i]->text());
@@ -519,16 +515,12 @@ GridEditor::WorkRow GridEditor::ReadEditRow() {
 // --- Row operations ---
 
 void GridEditor::AppendRow() {
-    if (state_.LastRow + 1 >= layout_.MaxRows) {
+    if (!table_.Append(DefaultRow())) {
         return;
     }
-    state_.LastRow += 1;
-    WorkRow row = DefaultRow();
-    row[0] = state_.LastRow + 1;
-    workTable_.push_back(row);
-    if (state_.LastRow < kLines) {
+    if (table_.LastRow() < kLines) {
         FillGrid();
-        SelectLine(state_.LastRow);
+        SelectLine(table_.LastRow());
     } else {
         SetScrollRange();
         VSB_Grid->setValue(VSB_Grid->maximum());
@@ -537,66 +529,52 @@ void GridEditor::AppendRow() {
 }
 
 void GridEditor::InsertRow() {
-    if (state_.LastRow + 1 >= layout_.MaxRows) {
+    const bool outside = !RowVisible(state_.CurrentRow);
+    // The current row stays, so the new row is a copy of it.
+    if (!table_.InsertCopy(state_.CurrentRow)) {
         return;
     }
-    const bool outside = !RowVisible(state_.CurrentRow);
-    state_.LastRow += 1;
-    WorkRow last(layout_.Columns.size(), 0.0);
-    last[0] = state_.LastRow + 1;
-    workTable_.push_back(last);
-    // Every row from the current one down moves one place; the current row
-    // stays, so the new row is a copy of it.
-    for (int r = state_.LastRow - 1; r >= state_.CurrentRow; --r) {
-        WorkRow& below = workTable_[static_cast<std::size_t>(r + 1)];
-        const WorkRow& above = workTable_[static_cast<std::size_t>(r)];
-        std::copy(above.begin() + 1, above.end(), below.begin() + 1);
+    ShowDerived();
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        SetScrollRange();
+        if (outside) {
+            MakeCurrentRowVisible();
+        }
     }
-    RecomputeDerived();
-    state_.ScrollLock = true;
-    SetScrollRange();
-    if (outside) {
-        MakeCurrentRowVisible();
-    }
-    state_.ScrollLock = false;
     FillGrid();
     SelectLine(state_.CurrentLine);
 }
 
 void GridEditor::DeleteRow() {
     const bool outside = !RowVisible(state_.CurrentRow);
-    for (int r = state_.CurrentRow + 1; r <= state_.LastRow; ++r) {
-        WorkRow& above = workTable_[static_cast<std::size_t>(r - 1)];
-        const WorkRow& below = workTable_[static_cast<std::size_t>(r)];
-        std::copy(below.begin() + 1, below.end(), above.begin() + 1);
+    table_.Delete(state_.CurrentRow);
+    ShowDerived();
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        SetScrollRange();
+        if (table_.LastRow() < 0) {
+            ClearGrid(true);
+            return;
+        }
+        // The row that followed the deleted one stays current (the new last
+        // row when the last was deleted), wherever the scroll value has moved
+        // it; clamped before scrolling, so that it lies on one of the ten lines.
+        state_.CurrentRow = std::min(state_.CurrentRow, table_.LastRow());
+        if (outside) {
+            MakeCurrentRowVisible();
+        }
     }
-    workTable_.pop_back();
-    state_.LastRow -= 1;
-    RecomputeDerived();
-    state_.ScrollLock = true;
-    SetScrollRange();
-    if (state_.LastRow < 0) {
-        ClearGrid(true);
-        return;
-    }
-    // The row that followed the deleted one stays current (the new last row
-    // when the last was deleted), wherever the scroll value has moved it;
-    // clamped before scrolling, so that it lies on one of the ten lines.
-    state_.CurrentRow = std::min(state_.CurrentRow, state_.LastRow);
-    if (outside) {
-        MakeCurrentRowVisible();
-    }
-    state_.ScrollLock = false;
     FillGrid();
     SelectLine(state_.CurrentRow - VSB_Grid->value());
     FocusBox(0);
 }
 
 void GridEditor::OnAdd() {
-    if (state_.LastRow >= 0 && !ConfirmRow()) {
+    if (table_.LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
-    state_.ForceReload = true;
+    reloadEditRow_ = true;
     if (state_.EntryMode == Entry::Append) {
         state_.EntryMode = Entry::Edit;
     } else {
@@ -605,18 +583,16 @@ void GridEditor::OnAdd() {
     }
     UpdateEditState();
     FocusBox(0);
-    state_.ScrollLock = false;
     // Left set, the next scroll would reload the edit row over what is typed.
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
 }
 
 void GridEditor::OnInsert() {
     // An empty table has no row to insert before.
-    if (state_.LastRow < 0 || !ConfirmRow()) {
+    if (table_.LastRow() < 0 || !ConfirmRow()) {
         return;
     }
-    state_.ForceReload = true;
-    state_.ScrollLock = true;
+    reloadEditRow_ = true;
     if (state_.EntryMode == Entry::Insert) {
         state_.EntryMode = Entry::Edit;
     } else {
@@ -624,36 +600,36 @@ void GridEditor::OnInsert() {
         InsertRow();
     }
     FocusBox(0);
-    state_.ScrollLock = false;
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
     UpdateEditState();
 }
 
 void GridEditor::OnDelete() {
-    if (state_.LastRow < 0) {
+    if (table_.LastRow() < 0) {
         return;
     }
-    state_.ScrollLock = true;
-    if (!ConfirmRowDeletion(this)) {
-        state_.ScrollLock = false;
-        state_.ForceReload = false;
+    bool confirmed = false;
+    {
+        const QSignalBlocker scrollBlocker(VSB_Grid);
+        confirmed = ConfirmRowDeletion(this);
+    }
+    if (!confirmed) {
         return;
     }
-    state_.ForceReload = true;
+    reloadEditRow_ = true;
     DeleteRow();
     state_.EntryMode = Entry::Edit;
-    if (state_.LastRow >= 0) {
+    if (table_.LastRow() >= 0) {
         FocusBox(0);
     }
-    state_.ScrollLock = false;
-    state_.ForceReload = false;
+    reloadEditRow_ = false;
     RestorePointer();
     UpdateEditState();
 }
 
 // The edit row is confirmed first, so that what was typed in it is kept.
 void GridEditor::OnSet() {
-    if (state_.LastRow >= 0 && !ConfirmRow()) {
+    if (table_.LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
     if (!WriteProject()) {
@@ -764,7 +740,7 @@ void GridEditor::MoveUp(int box) {
 }
 
 void GridEditor::MoveDown(int box) {
-    if (state_.CurrentRow >= state_.LastRow) {
+    if (state_.CurrentRow >= table_.LastRow()) {
         return;
     }
     BeforeArrowMove(box);
@@ -797,13 +773,13 @@ void GridEditor::EnterOnLastBox() {
     }
     switch (state_.EntryMode) {
         case Entry::Edit:
-            if (state_.CurrentRow == state_.LastRow) {
+            if (state_.CurrentRow == table_.LastRow()) {
                 AppendRow();
             } else if (state_.CurrentLine == kLines - 1) {
                 state_.CurrentRow += 1;
-                state_.ForceReload = true;
+                reloadEditRow_ = true;
                 VSB_Grid->setValue(VSB_Grid->value() + 1);  // the refill selects line 9
-                state_.ForceReload = false;
+                reloadEditRow_ = false;
             } else {
                 SelectLine(state_.CurrentLine + 1);
             }

@@ -8,6 +8,7 @@
 
 #include "editors/grid_editor_state.h"
 #include "editors/grid_layout.h"
+#include "editors/grid_table.h"
 #include "widgets/wait_cursor.h"
 
 class QAction;
@@ -35,7 +36,7 @@ class GridEditor : public QDialog {
     // One row of the work table, a number per column; column 0 is the 1-based
     // row number. (Rows the editor creates hold the numbers of the texts it
     // shows, so every cell can be kept as a number.)
-    using WorkRow = std::vector<double>;
+    using WorkRow = GridRow;
 
     ~GridEditor() override;
 
@@ -44,11 +45,11 @@ class GridEditor : public QDialog {
   protected:
     GridEditor(const GridLayout& layout, GridEditorState& state, QWidget* parent);
 
-    // The rows of the project table, column 0 already numbered.
+    // The rows of the project table; the work table numbers them.
     virtual std::vector<WorkRow> ReadProject() const = 0;
-    // A new row; the caller numbers it.
+    // A new row; the work table numbers it.
     virtual WorkRow DefaultRow() const = 0;
-    // Writes the work table (rows 0..LastRow) and the editor's other fields
+    // Writes the work table (table_.Rows()) and the editor's other fields
     // back to the project; false refuses (the window stays open).
     virtual bool WriteProject() = 0;
     // Enter in box `box`: moves the focus to the next control of the row and
@@ -58,22 +59,24 @@ class GridEditor : public QDialog {
 
     // Fields of the project outside the table, filled when the window opens.
     virtual void LoadProjectFields() {}
-    // Loads the edit row from the labels of grid line `line`; this version loads
+    // Loads the edit row with `row` as the grid shows it; this version loads
     // No and the text boxes.
-    virtual void LoadEditRow(int line);
+    virtual void LoadEditRow(const WorkRow& row);
     // The row the edit row stands for, after validation; this version takes No
     // and the text boxes, over the current contents of the row.
     virtual WorkRow ReadEditRow();
     // Blanks the edit-row controls beyond No and the text boxes.
     virtual void ClearEditControls() {}
-    // Columns derived from other rows, recomputed whenever a row is stored,
-    // inserted or deleted (not when the table is loaded).
-    virtual void RecomputeDerived() {}
+    // The work table has recomputed its derived columns after a row was
+    // stored, inserted or deleted; shows them beyond the grid.
+    virtual void ShowDerived() {}
     // Up or Down in box `box` is about to confirm the row and move.
     virtual void BeforeArrowMove(int box) { (void)box; }
     // Box `box` lost the focus and was reformatted.
     virtual void AfterBoxLeft(int box) { (void)box; }
 
+    // The grid text of a cell.
+    QString CellText(int column, const WorkRow& row) const;
     // Puts the focus into the box and selects its text.
     void FocusBox(int box);
     // Where the controls of column `column` go at height `top`.
@@ -90,7 +93,7 @@ class GridEditor : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
     GridEditorState& state_;
-    std::vector<WorkRow> workTable_;
+    GridTable table_;
 
     // Ten grid lines: the marker cell and one label per work-table column.
     std::array<QLabel*, kLines> COL{};
@@ -151,6 +154,8 @@ class GridEditor : public QDialog {
     QWidget* body_ = nullptr;
     bool opened_ = false;
     std::optional<WaitCursor> waiting_;
+    // While set, selecting a line reloads the edit row even for CurrentRow.
+    bool reloadEditRow_ = false;
     // The remembered line while the table is too short to show it; -1 once
     // another line has been chosen.
     int keptLine_ = -1;

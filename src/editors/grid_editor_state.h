@@ -10,11 +10,8 @@ enum class Entry { Edit = 1, Insert = 2, Append = 3 };
 // that was current when the window closed is selected again.
 struct GridEditorState {
     int CurrentRow = 0;   // 0-based row shown in the edit row; 0 again whenever the window closes
-    int LastRow = -1;     // index of the last row of the work table; -1 when it is empty
     int CurrentLine = 0;  // visible grid line 0..9 that shows CurrentRow
     Entry EntryMode = Entry::Edit;
-    bool ForceReload = false;  // selecting a line reloads the edit row even for CurrentRow
-    bool ScrollLock = false;   // a change of the scroll bar does not refill the grid
 };
 
 }  // namespace fljudge

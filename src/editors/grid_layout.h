@@ -4,6 +4,8 @@
 #include <Qt>
 #include <vector>
 
+#include "editors/grid_table.h"
+
 namespace fljudge {
 
 // One column of the work table. Column c is shown on the grid by the label
@@ -12,8 +14,9 @@ struct WorkColumn {
     double Width = 0;                         // in full-width characters
     QString (*Text)(double value) = nullptr;  // the grid text of a cell
     Qt::Alignment Align = Qt::AlignCenter;
-    QString Heading;  // plain heading over the column; empty when the editor draws its own
-    int Under = -1;   // >= 0: a narrow cell hidden beneath that column, kept but not shown
+    QString Heading;     // plain heading over the column; empty when the editor draws its own
+    int Under = -1;      // >= 0: a narrow cell hidden beneath that column, kept but not shown
+    TableColumn Cell{};  // what the work table keeps in it
 };
 
 // One box of the edit-row text-box array IN.

@@ -13,9 +13,9 @@ GridLayout NFormLayout() {
     GridLayout layout;
     layout.Caption = QStringLiteral("N値情報");
     layout.Columns = {
-        {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1},
-        {5.0, Fixed3Text, right, QStringLiteral("深度"), -1},
-        {4.0, WholeText, right, QStringLiteral("Ｎ値"), -1},
+        {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1, {CellKind::RowNumber}},
+        {5.0, Fixed3Text, right, QStringLiteral("深度"), -1, {CellKind::Number}},
+        {4.0, WholeText, right, QStringLiteral("Ｎ値"), -1, {CellKind::Whole}},
     };
     layout.Boxes = {{kDepthColumn, 3}, {kNColumn, 0}};
     layout.MaxRows = kMaxNValues;
@@ -45,9 +45,9 @@ GridEditor::WorkRow NForm::DefaultRow() const {
 }
 
 bool NForm::WriteProject() {
-    project_.NValueCount = static_cast<std::int16_t>(state_.LastRow + 1);
-    for (int i = 0; i <= state_.LastRow; ++i) {
-        const WorkRow& row = workTable_[static_cast<std::size_t>(i)];
+    project_.NValueCount = static_cast<std::int16_t>(table_.RowCount());
+    for (int i = 0; i < table_.RowCount(); ++i) {
+        const WorkRow& row = table_.Row(i);
         NValuePoint& point = project_.NValues[i + 1];
         point.Depth = row[kDepthColumn];
         point.N = ToInt16HalfEven(row[kNColumn]).value_or(0);
