@@ -1,8 +1,8 @@
 #include <string_view>
 
-#include "report/report_pages.h"
 #include "report/soil_class_text.h"
 #include "report/table_scheme.h"
+#include "report/table_sections.h"
 
 namespace fljudge {
 namespace {
@@ -101,12 +101,6 @@ constexpr ItemColumn kSection6Columns[] = {
     {40.5, ConditionMark<&CalcPoint::Cond3>},
     {43, Judgement},
 };
-constexpr TableSection kSection6 = {.list = ItemList::NPoints,
-                                    .title = kSection6Title,
-                                    .header = kSection6Header,
-                                    .grid = kSection6Grid,
-                                    .columns = kSection6Columns,
-                                    .footer = {33, "×：該当する　○該当しない"}};
 
 // (7) overburden pressures, over all calculation points.
 constexpr TitleEntry kSection7Title[] = {{2, 2, "(7)深度毎の全上載圧、有効上載圧"}};
@@ -133,12 +127,6 @@ constexpr ItemColumn kSection7Columns[] = {
     {30, Fixed<&CalcPoint::SigmaV, 8>},
     {35, Fixed<&CalcPoint::SigmaVE, 8>},
 };
-constexpr TableSection kSection7 = {.list = ItemList::CalcPoints,
-                                    .title = kSection7Title,
-                                    .header = kSection7Header,
-                                    .grid = kSection7Grid,
-                                    .columns = kSection7Columns,
-                                    .footer = {}};
 
 // (8) seismic shear stress ratio, over the N-value points.
 constexpr TitleEntry kSection8Title[] = {{2, 2, "(8)地震時せん断応力比"}};
@@ -168,12 +156,6 @@ constexpr ItemColumn kSection8Columns[] = {
     {32, FixedOfMotion<&CalcPoint::L, kLv2T1>},
     {36, FixedOfMotion<&CalcPoint::L, kLv2T2>},
 };
-constexpr TableSection kSection8 = {.list = ItemList::NPoints,
-                                    .title = kSection8Title,
-                                    .header = kSection8Header,
-                                    .grid = kSection8Grid,
-                                    .columns = kSection8Columns,
-                                    .footer = {}};
 
 // (9) triaxial strength ratio, over the N-value points.
 constexpr TitleEntry kSection9Title[] = {{2, 2, "(9)三軸強度比"}};
@@ -206,12 +188,6 @@ constexpr ItemColumn kSection9Columns[] = {
     {39, Fixed<&CalcPoint::Na>, kGated},
     {43, Fixed<&CalcPoint::RL>, kGated},
 };
-constexpr TableSection kSection9 = {.list = ItemList::NPoints,
-                                    .title = kSection9Title,
-                                    .header = kSection9Header,
-                                    .grid = kSection9Grid,
-                                    .columns = kSection9Columns,
-                                    .footer = {}};
 
 // (10) dynamic shear strength ratio, over the N-value points.
 constexpr TitleEntry kSection10Title[] = {{2, 2, "(10)動的せん断強度比"}};
@@ -245,12 +221,6 @@ constexpr ItemColumn kSection10Columns[] = {
     {34, FixedOfMotion<&CalcPoint::R, kLv2T1>, kGated},
     {38, FixedOfMotion<&CalcPoint::R, kLv2T2>, kGated},
 };
-constexpr TableSection kSection10 = {.list = ItemList::NPoints,
-                                     .title = kSection10Title,
-                                     .header = kSection10Header,
-                                     .grid = kSection10Grid,
-                                     .columns = kSection10Columns,
-                                     .footer = {}};
 
 // (11) liquefaction resistance factor, over all calculation points.
 constexpr TitleEntry kSection11Title[] = {{2, 2, "(11)液状化抵抗率"}};
@@ -288,12 +258,6 @@ constexpr ItemColumn kSection11Columns[] = {
     {39, FixedOfMotion<&CalcPoint::FL, kLv2T1>, kGated},
     {43, FixedOfMotion<&CalcPoint::FL, kLv2T2>, kGated},
 };
-constexpr TableSection kSection11 = {.list = ItemList::CalcPoints,
-                                     .title = kSection11Title,
-                                     .header = kSection11Header,
-                                     .grid = kSection11Grid,
-                                     .columns = kSection11Columns,
-                                     .footer = {}};
 
 // (12) reduction factor DE, over all calculation points; PL in the title line.
 constexpr TitleEntry kSection12Title[] = {
@@ -338,40 +302,56 @@ constexpr ItemColumn kSection12Columns[] = {
     {41.5, DEOfMotion<kLv2T2>, kGated},
     {44.5, AdoptedDE, kGated},
 };
+
+}  // namespace
+
+constexpr TableSection kSection6 = {.list = ItemList::NPoints,
+                                    .title = kSection6Title,
+                                    .header = kSection6Header,
+                                    .grid = kSection6Grid,
+                                    .columns = kSection6Columns,
+                                    .footer = {33, "×：該当する　○該当しない"}};
+
+constexpr TableSection kSection7 = {.list = ItemList::CalcPoints,
+                                    .title = kSection7Title,
+                                    .header = kSection7Header,
+                                    .grid = kSection7Grid,
+                                    .columns = kSection7Columns,
+                                    .footer = {}};
+
+constexpr TableSection kSection8 = {.list = ItemList::NPoints,
+                                    .title = kSection8Title,
+                                    .header = kSection8Header,
+                                    .grid = kSection8Grid,
+                                    .columns = kSection8Columns,
+                                    .footer = {}};
+
+constexpr TableSection kSection9 = {.list = ItemList::NPoints,
+                                    .title = kSection9Title,
+                                    .header = kSection9Header,
+                                    .grid = kSection9Grid,
+                                    .columns = kSection9Columns,
+                                    .footer = {}};
+
+constexpr TableSection kSection10 = {.list = ItemList::NPoints,
+                                     .title = kSection10Title,
+                                     .header = kSection10Header,
+                                     .grid = kSection10Grid,
+                                     .columns = kSection10Columns,
+                                     .footer = {}};
+
+constexpr TableSection kSection11 = {.list = ItemList::CalcPoints,
+                                     .title = kSection11Title,
+                                     .header = kSection11Header,
+                                     .grid = kSection11Grid,
+                                     .columns = kSection11Columns,
+                                     .footer = {}};
+
 constexpr TableSection kSection12 = {.list = ItemList::CalcPoints,
                                      .title = kSection12Title,
                                      .header = kSection12Header,
                                      .grid = kSection12Grid,
                                      .columns = kSection12Columns,
                                      .footer = {}};
-
-// The pages of the slots 4 to 20: first item, grid lines, first grid row
-// and header shift. A first page has room for 30 items, a continuation
-// page for the rest of its list (up to 50 N values or 81 points).
-struct SlotPage {
-    std::int16_t slot;
-    TablePage page;
-};
-constexpr SlotPage kTablePages[] = {
-    {4, {&kSection6, 1, 30, 13, 0}},   {5, {&kSection6, 31, 20, 7, 6}},
-    {6, {&kSection7, 1, 30, 9, 0}},    {7, {&kSection7, 31, 30, 8, 1}},
-    {8, {&kSection7, 61, 21, 8, 1}},   {9, {&kSection8, 1, 30, 9, 0}},
-    {10, {&kSection8, 31, 20, 8, 1}},  {11, {&kSection9, 1, 30, 9, 0}},
-    {12, {&kSection9, 31, 20, 8, 1}},  {13, {&kSection10, 1, 30, 9, 0}},
-    {14, {&kSection10, 31, 20, 8, 1}}, {15, {&kSection11, 1, 30, 9, 0}},
-    {16, {&kSection11, 31, 30, 8, 1}}, {17, {&kSection11, 61, 21, 8, 1}},
-    {18, {&kSection12, 1, 30, 9, 0}},  {19, {&kSection12, 31, 30, 8, 1}},
-    {20, {&kSection12, 61, 21, 8, 1}},
-};
-
-}  // namespace
-
-void DrawTablePage(std::int16_t slot, DrawingSurface& surface, const ReportInput& input) {
-    for (const SlotPage& slotPage : kTablePages) {
-        if (slotPage.slot == slot) {
-            DrawTable(surface, slotPage.page, input);
-        }
-    }
-}
 
 }  // namespace fljudge
