@@ -27,10 +27,6 @@ std::vector<double*> ValuesInFileOrder(BasicInfo& info) {
     return values;
 }
 
-std::string Whole(int n) {
-    return FormatFixed(n, 0);
-}
-
 }  // namespace
 
 FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
@@ -45,13 +41,14 @@ FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
         const auto item = reader.Next();
         if (!item) {
             return FileStatus::Failed("ファイルが途中で終わっています（" +
-                                      Whole(static_cast<int>(i) + 1) + "個目の値がありません）");
+                                      FormatWhole(static_cast<int>(i) + 1) +
+                                      "個目の値がありません）");
         }
         const LeadingNumber number = ParseLeadingNumber(*item);
         if (!number.inRange) {
             // The default stays; the rest of the file is still worth reading.
             if (status) {
-                status = FileStatus::Failed(Whole(reader.Line()) + "行目の値が範囲外です");
+                status = FileStatus::Failed(FormatWhole(reader.Line()) + "行目の値が範囲外です");
             }
             continue;
         }
