@@ -80,31 +80,27 @@ std::string BasicInfoFileText(const BasicInfo& info) {
     return text;
 }
 
-FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
-                         const std::filesystem::path& folder) {
+FileStatus LoadBasicInfo(BasicInfo& info, const std::filesystem::path& folder) {
     const std::filesystem::path path = folder / kBasicInfoFileName;
-    switch (mode) {
-        case BasicInfoFileMode::Read: {
-            std::error_code error;
-            if (!std::filesystem::exists(path, error) && !error) {
-                info = DefaultBasicInfo();
-                return FileStatus::Ok();
-            }
-            FileStatus status = ReadBasicInfoFile(path, info);
-            if (!status) {
-                return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
-            }
-            return status;
-        }
-        case BasicInfoFileMode::Write:
-            return ReplaceWholeFile(path, BasicInfoFileText(info));
-        case BasicInfoFileMode::Reset: {
-            info = DefaultBasicInfo();
-            return RemoveFile(path);
-        }
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
+        info = DefaultBasicInfo();
+        return FileStatus::Ok();
     }
+    FileStatus status = ReadBasicInfoFile(path, info);
+    if (!status) {
+        return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
+    }
+    return status;
+}
+
+FileStatus SaveBasicInfo(const BasicInfo& info, const std::filesystem::path& folder) {
+    return ReplaceWholeFile(folder / kBasicInfoFileName, BasicInfoFileText(info));
+}
+
+FileStatus ResetBasicInfo(BasicInfo& info, const std::filesystem::path& folder) {
     info = DefaultBasicInfo();
-    return FileStatus::Ok();
+    return RemoveFile(folder / kBasicInfoFileName);
 }
 
 }  // namespace fljudge
