@@ -1,5 +1,7 @@
 #include "report/report_paging.h"
 
+#include <algorithm>
+
 namespace fljudge {
 
 std::int16_t ReportPageCount(PagingCounts counts) {
@@ -41,12 +43,9 @@ std::int16_t NextPage(ResultView view, std::int16_t page, PagingCounts counts) {
 
 std::int16_t PreviousPage(ResultView view, std::int16_t page, PagingCounts counts) {
     const std::vector<std::int16_t> pages = ViewPages(view, counts);
-    for (auto previous = pages.rbegin(); previous != pages.rend(); ++previous) {
-        if (*previous < page) {
-            return *previous;
-        }
-    }
-    return static_cast<std::int16_t>(page - 1);
+    const auto previous =
+        std::find_if(pages.rbegin(), pages.rend(), [page](std::int16_t p) { return p < page; });
+    return previous != pages.rend() ? *previous : static_cast<std::int16_t>(page - 1);
 }
 
 }  // namespace fljudge
