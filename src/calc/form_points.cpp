@@ -29,7 +29,9 @@ PointSeed NPoint(const NValuePoint& row) {
     return p;
 }
 
-enum class Next { Layer, NValue, Both, None };
+// What a pass of the walk places: a layer row, an N-value row, both rows at
+// one depth, or the groundwater point.
+enum class Next { Layer, NValue, Both, GroundwaterPoint };
 
 // One pass a of the double loop over b in [from, to): wherever the depth at a
 // is less than the depth at b, the two swap. The values at a stay in
@@ -67,7 +69,7 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
     // Every pass places one layer row, one N-value row, both, or the
     // groundwater point, so at most LayerCount + NValueCount + 1 points arise.
     while (i <= layerCount || j <= nValueCount || !waterPlaced) {
-        Next next = Next::None;
+        Next next = Next::GroundwaterPoint;
         double depth = 0;
         if (j > nValueCount) {
             if (i <= layerCount) {
@@ -92,8 +94,8 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
                 depth = layerDepth;
             }
         }
-        if (next != Next::None && !(waterPlaced || depth < marker)) {
-            next = Next::None;
+        if (next != Next::GroundwaterPoint && !(waterPlaced || depth < marker)) {
+            next = Next::GroundwaterPoint;
         }
 
         PointSeed& p = seeds.Points[++seeds.Count];
@@ -108,7 +110,7 @@ void MergeRows(const ProjectData& project, PointSeeds& seeds) {
                 p = LayerPoint(project.SoilLayers[i++]);
                 p.N = project.NValues[j++].N;
                 break;
-            case Next::None:
+            case Next::GroundwaterPoint:
                 p = PointSeed{};
                 p.Depth = marker;
                 waterPlaced = true;

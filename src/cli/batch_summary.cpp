@@ -60,10 +60,6 @@ void AppendRow(std::string& csv, std::span<const std::string> cells) {
     csv += kLineEnd;
 }
 
-std::string Fixed3(double value) {
-    return FormatFixed(value, 3);
-}
-
 }  // namespace
 
 MaybeReal SmallestTargetFL(const CalcResults& results, int motion) {
@@ -122,18 +118,18 @@ std::string SummaryCsv(std::span<const BoringSummary> borings) {
         const auto number = [&](std::string text) {
             cells.push_back(boring.Ok ? std::move(text) : std::string());
         };
-        number(Fixed3(boring.WaterDepth));
+        number(FormatThreeDecimals(boring.WaterDepth));
         number(FormatFixed(boring.LayerCount, 0));
         number(FormatFixed(boring.NValueCount, 0));
-        number(Fixed3(boring.MaxDepth));
+        number(FormatThreeDecimals(boring.MaxDepth));
         for (int k = 1; k <= kMotionCount; ++k) {
-            number(Fixed3(boring.PL[k]));
+            number(FormatThreeDecimals(boring.PL[k]));
         }
         for (int k = 1; k <= kMotionCount; ++k) {
             number(std::string(RiskText(RiskOfPL(boring.PL[k]))));
         }
         for (int k = 1; k <= kMotionCount; ++k) {
-            number(boring.MinFL[k] ? Fixed3(*boring.MinFL[k]) : std::string());
+            number(boring.MinFL[k] ? FormatThreeDecimals(*boring.MinFL[k]) : std::string());
         }
         AppendRow(csv, cells);
     }

@@ -27,10 +27,6 @@ std::vector<double*> ValuesInFileOrder(BasicInfo& info) {
     return values;
 }
 
-std::string Whole(int n) {
-    return FormatFixed(n, 0);
-}
-
 }  // namespace
 
 FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
@@ -45,13 +41,14 @@ FileStatus ParseBasicInfo(std::string_view bytes, BasicInfo& info) {
         const auto item = reader.Next();
         if (!item) {
             return FileStatus::Failed("ファイルが途中で終わっています（" +
-                                      Whole(static_cast<int>(i) + 1) + "個目の値がありません）");
+                                      FormatWhole(static_cast<int>(i) + 1) +
+                                      "個目の値がありません）");
         }
         const LeadingNumber number = ParseLeadingNumber(*item);
         if (!number.inRange) {
             // The default stays; the rest of the file is still worth reading.
             if (status) {
-                status = FileStatus::Failed(Whole(reader.Line()) + "行目の値が範囲外です");
+                status = FileStatus::Failed(FormatWhole(reader.Line()) + "行目の値が範囲外です");
             }
             continue;
         }
@@ -83,31 +80,27 @@ std::string BasicInfoFileText(const BasicInfo& info) {
     return text;
 }
 
-FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
-                         const std::filesystem::path& folder) {
+FileStatus LoadBasicInfo(BasicInfo& info, const std::filesystem::path& folder) {
     const std::filesystem::path path = folder / kBasicInfoFileName;
-    switch (mode) {
-        case BasicInfoFileMode::Read: {
-            std::error_code error;
-            if (!std::filesystem::exists(path, error) && !error) {
-                info = DefaultBasicInfo();
-                return FileStatus::Ok();
-            }
-            FileStatus status = ReadBasicInfoFile(path, info);
-            if (!status) {
-                return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
-            }
-            return status;
-        }
-        case BasicInfoFileMode::Write:
-            return ReplaceWholeFile(path, BasicInfoFileText(info));
-        case BasicInfoFileMode::Reset: {
-            info = DefaultBasicInfo();
-            return RemoveFile(path);
-        }
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
+        info = DefaultBasicInfo();
+        return FileStatus::Ok();
     }
+    FileStatus status = ReadBasicInfoFile(path, info);
+    if (!status) {
+        return FileStatus::Failed(status.reason + "。読めなかった値は初期値を使います");
+    }
+    return status;
+}
+
+FileStatus SaveBasicInfo(const BasicInfo& info, const std::filesystem::path& folder) {
+    return ReplaceWholeFile(folder / kBasicInfoFileName, BasicInfoFileText(info));
+}
+
+FileStatus ResetBasicInfo(BasicInfo& info, const std::filesystem::path& folder) {
     info = DefaultBasicInfo();
-    return FileStatus::Ok();
+    return RemoveFile(folder / kBasicInfoFileName);
 }
 
 }  // namespace fljudge

@@ -11,18 +11,19 @@ namespace fljudge {
 
 inline constexpr const char* kBasicInfoFileName = "Base.ini";
 
-enum class BasicInfoFileMode {
-    Read = 1,   // Base.ini into BasicInfo, or the built-in defaults when there is none
-    Write = 2,  // BasicInfo into Base.ini
-    Reset = 3,  // delete Base.ini, then the built-in defaults into BasicInfo
-};
-
 // The settings file Base.ini in `folder` (the folder of the running
-// executable). `info` is always complete afterwards, also when the file could
-// not be read, written or deleted; the status then says why.
-// A missing Base.ini is no failure: it gives the built-in defaults.
-FileStatus BasicInfoFile(BasicInfoFileMode mode, BasicInfo& info,
-                         const std::filesystem::path& folder);
+// executable), read, written and reset. A missing Base.ini is no failure: it
+// gives the built-in defaults.
+
+// Base.ini into `info`, or the built-in defaults when there is none. `info` is
+// always complete afterwards, also when the file could not be read; the
+// status then says why.
+FileStatus LoadBasicInfo(BasicInfo& info, const std::filesystem::path& folder);
+// `info` into Base.ini.
+FileStatus SaveBasicInfo(const BasicInfo& info, const std::filesystem::path& folder);
+// Deletes Base.ini; `info` takes the built-in defaults, also when the file
+// could not be deleted.
+FileStatus ResetBasicInfo(BasicInfo& info, const std::filesystem::path& folder);
 
 // Reads a settings file of the Base.ini format from any path. `info` is
 // always complete afterwards: every value the file does not give properly

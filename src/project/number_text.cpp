@@ -392,4 +392,12 @@ std::optional<std::int16_t> ToInt16HalfEven(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
+std::string FormatWhole(double value) {
+    return FormatFixed(value, 0);
+}
+
+std::string FormatThreeDecimals(double value) {
+    return FormatFixed(value, 3);
+}
+
 }  // namespace fljudge

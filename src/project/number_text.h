@@ -21,6 +21,11 @@ std::string FormatFileNumber(double value);
 // (decimals = 3) or "0" (decimals = 0) shows it. Never "-0.000".
 std::string FormatFixed(double value, int decimals);
 
+// FormatFixed as the patterns "0" and "0.000" show a number: counts, line
+// numbers and values in messages and summaries.
+std::string FormatWhole(double value);
+std::string FormatThreeDecimals(double value);
+
 // The number FormatFixed(value, decimals) reads back as; +0 for zero.
 double RoundDecimals(double value, int decimals);
 

@@ -16,10 +16,6 @@ constexpr std::string_view kDesignSection = "1:設計条件";
 constexpr std::string_view kLayerSection = "2:土層情報";
 constexpr std::string_view kNValueSection = "3:Ｎ値情報";
 
-std::string Whole(int n) {
-    return FormatFixed(n, 0);
-}
-
 // One line of values separated by single commas, ended by CR LF.
 class LineWriter {
   public:
@@ -90,10 +86,10 @@ class ProjectReader {
             return;
         }
         if (field < 0) {
-            Fail(std::string(what) + "が負の値です（" + Whole(field) + "）");
+            Fail(std::string(what) + "が負の値です（" + FormatWhole(field) + "）");
         } else if (field > capacity) {
-            Fail(std::string(what) + "（" + Whole(field) + "）が上限の" + Whole(capacity) +
-                 "を超えています");
+            Fail(std::string(what) + "（" + FormatWhole(field) + "）が上限の" +
+                 FormatWhole(capacity) + "を超えています");
         }
     }
 
@@ -110,7 +106,7 @@ class ProjectReader {
     }
 
     void FailOutOfRange(std::string_view what) {
-        Fail(Whole(items_.Line()) + "行目の値が範囲外です（" + std::string(what) + "）");
+        Fail(FormatWhole(items_.Line()) + "行目の値が範囲外です（" + std::string(what) + "）");
     }
 
     void Fail(std::string reason) {
@@ -185,7 +181,7 @@ FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
     r.Real(p.WaterDepth, "水位深度");
     r.Count(p.LayerCount, kMaxLayers, "土層数");
     for (int i = 1; r.status() && i <= p.LayerCount; ++i) {
-        const std::string what = "土層" + Whole(i) + "のデータ";
+        const std::string what = "土層" + FormatWhole(i) + "のデータ";
         SoilLayer& l = p.SoilLayers[i];
         r.Real(l.Depth, what);
         r.Real(l.Thickness, what);
@@ -202,7 +198,7 @@ FileStatus ParseProjectFile(std::string_view bytes, const BasicInfo& basicInfo,
     r.Skip("見出し「3:Ｎ値情報」");
     r.Count(p.NValueCount, kMaxNValues, "Ｎ値数");
     for (int i = 1; r.status() && i <= p.NValueCount; ++i) {
-        const std::string what = "Ｎ値" + Whole(i) + "のデータ";
+        const std::string what = "Ｎ値" + FormatWhole(i) + "のデータ";
         r.Real(p.NValues[i].Depth, what);
         r.Int16(p.NValues[i].N, what);
     }

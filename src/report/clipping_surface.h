@@ -36,7 +36,6 @@ class ClippingSurface final : public DrawingSurface {
     void DrawRectangle(double x1, double y1, double x2, double y2) override;
     void DrawCircle(double centerX, double centerY, double radius) override;
     void SetLineStyle(LineStyle style) override { target_.SetLineStyle(style); }
-    void Clear() override { target_.Clear(); }
 
   private:
     DrawingSurface& target_;

@@ -25,7 +25,6 @@ class DrawingSurface {
     virtual void DrawRectangle(double x1, double y1, double x2, double y2) = 0;
     virtual void DrawCircle(double centerX, double centerY, double radius) = 0;
     virtual void SetLineStyle(LineStyle style) = 0;
-    virtual void Clear() = 0;
 };
 
 }  // namespace fljudge

@@ -78,4 +78,12 @@ void GridField(DrawingSurface& surface, double column, double row, MaybeReal val
     GridText(surface, column - 0.5 * overflow, row, text);
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace fljudge

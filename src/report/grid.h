@@ -18,7 +18,8 @@ struct GridCell {
 
 GridCell MeasureCell(DrawingSurface& surface);
 
-// Prints a text left-aligned with its top edge at the top of cell (column, row).
+// Prints a text left-aligned with its top edge at the top of cell (column,
+// row).
 void GridText(DrawingSurface& surface, double column, double row, std::string_view text);
 
 // The frame that begins half a cell before cell (column, row) and is
@@ -29,6 +30,9 @@ void GridBox(DrawingSurface& surface, double column, double row, double widthCel
 // Display width in half-width columns: ASCII and half-width katakana count 1,
 // every other character 2.
 int DisplayWidth(std::string_view text);
+
+// The text without the blanks in front and behind.
+std::string_view TrimBlanks(std::string_view text);
 
 // The value formatted with the pattern ("0.000" or "0"), padded on the left
 // with blanks to `width` half-width columns. An undefined value gives "－".

@@ -59,8 +59,6 @@ constexpr HeaderFrame kLayerHeader[] = {
     {41, 8, 4, 6, {{42.5, 9, "50%"}, {42.5, 10, "粒径"}, {43, 12, "D50"}, {43, 13, "(mm)"}}},
     {45, 8, 4, 6, {{46.5, 9, "10%"}, {46.5, 10, "粒径"}, {47, 12, "D10"}, {47, 13, "(mm)"}}},
 };
-constexpr GridColumn kLayerGrid[] = {{3, 3},  {6, 4},  {10, 4}, {14, 4}, {18, 5}, {23, 5},
-                                     {28, 5}, {33, 4}, {37, 4}, {41, 4}, {45, 4}};
 constexpr double kLayerFirstRow = 14;
 constexpr int kLayerLines = kMaxLayers;
 
@@ -113,7 +111,7 @@ void DrawDesignConditions(DrawingSurface& surface, const ProjectData& project) {
 void DrawLayerConditions(DrawingSurface& surface, const ProjectData& project) {
     GridText(surface, 2, kLayerTitleRow, "(4)土層条件");
     DrawHeader(surface, kLayerHeader);
-    DrawGridLines(surface, kLayerGrid, kLayerFirstRow, kLayerLines);
+    DrawGridLines(surface, kLayerHeader, kLayerFirstRow, kLayerLines);
     for (int i = 1; i <= project.LayerCount && i <= kLayerLines; ++i) {
         const SoilLayer& layer = project.SoilLayers[i];
         const double row = TextRowOfLine(kLayerFirstRow, i);

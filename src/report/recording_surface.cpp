@@ -45,10 +45,6 @@ void RecordingSurface::SetLineStyle(LineStyle style) {
     calls_.push_back({Kind::Style, 0, 0, 0, 0, {}, style});
 }
 
-void RecordingSurface::Clear() {
-    calls_.push_back({Kind::Clear, 0, 0, 0, 0, {}, LineStyle::Solid});
-}
-
 std::vector<RecordingSurface::GridTextCall> RecordingSurface::Texts() const {
     std::vector<GridTextCall> texts;
     for (const Call& call : calls_) {

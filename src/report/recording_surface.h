@@ -13,7 +13,7 @@ namespace fljudge {
 // character half as wide.
 class RecordingSurface final : public DrawingSurface {
   public:
-    enum class Kind { Text, Line, Rectangle, Circle, Style, Clear };
+    enum class Kind { Text, Line, Rectangle, Circle, Style };
 
     struct Call {
         Kind kind;
@@ -45,7 +45,6 @@ class RecordingSurface final : public DrawingSurface {
     void DrawRectangle(double x1, double y1, double x2, double y2) override;
     void DrawCircle(double centerX, double centerY, double radius) override;
     void SetLineStyle(LineStyle style) override;
-    void Clear() override;
 
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<GridTextCall> Texts() const;

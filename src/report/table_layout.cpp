@@ -24,4 +24,16 @@ void DrawGridLines(DrawingSurface& surface, std::span<const GridColumn> columns,
     }
 }
 
+void DrawGridLines(DrawingSurface& surface, std::span<const HeaderFrame> header, double firstRow,
+                   int lineCount) {
+    const double bottom = HeaderBottom(header);
+    for (int line = 1; line <= lineCount; ++line) {
+        for (const HeaderFrame& frame : header) {
+            if (frame.row + frame.heightCells == bottom) {
+                GridBox(surface, frame.column, firstRow + 2 * (line - 1), frame.widthCells, 2);
+            }
+        }
+    }
+}
+
 }  // namespace fljudge

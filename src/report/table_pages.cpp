@@ -1,8 +1,9 @@
 #include <string_view>
 
-#include "report/report_pages.h"
+#include "report/grid.h"
 #include "report/soil_class_text.h"
 #include "report/table_scheme.h"
+#include "report/table_sections.h"
 
 namespace fljudge {
 namespace {
@@ -44,49 +45,46 @@ Cell Judgement(const TableItem& item) {
     return Cell::Text(item.point.Target == 1 ? "検討" : "なし");
 }
 
-std::string_view TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 template <int Motion>
 Cell DEOfMotion(const TableItem& item) {
-    return Cell::Text(TrimSpaces(item.point.DEText[Motion]));
+    return Cell::Text(TrimBlanks(item.point.DEText[Motion]));
 }
 
 Cell AdoptedDE(const TableItem& item) {
-    return Cell::Text(TrimSpaces(item.point.AdoptedDEText));
+    return Cell::Text(TrimBlanks(item.point.AdoptedDEText));
 }
 
 // (6) liquefaction judgement, over the N-value points.
 constexpr TitleEntry kSection6Title[] = {
     {2, 2, "(6)液状化の判定"},
-    {3, 3, "以下の３つの条件すべてに該当する場合には、地震時に液状化が生じる可能性がある"},
-    {4, 4, "①地下水位が地表表面から10m以内にあり、かつ、地表面から20m以内の深さに存在する"},
+    {3, 3,
+     "以下の３つの条件すべてに該当する場合には、地震時に液状化が生じる可能性が"
+     "ある"},
+    {4, 4,
+     "①地下水位が地表表面から10m以内にあり、かつ、地表面から20m以内の深さに存在"
+     "する"},
     {5, 5, "飽和土層"},
-    {4, 6, "②細粒分含有率FCが35%以下の土層、又は、FCが35%を超えても塑性指数Ipが15以下の土層"},
+    {4, 6,
+     "②細粒分含有率FCが35%以下の土層、又は、FCが35%"
+     "を超えても塑性指数Ipが15以下の土層"},
     {4, 7, "③50%粒径D50が10mm以下で、かつ、10%粒径D10が 1mm以下である土層"},
 };
-constexpr HeaderFrame kSection6Header[] = {
-    {3, 8, 3, 5, {{4.5, 9, "No"}}},
-    {6, 8, 4, 5, {{7.5, 9, "深度"}, {8, 11, "x"}, {8, 12, "(m)"}}},
-    {10, 8, 3, 5, {{11, 9, "Ｎ値"}}},
-    {13, 8, 4, 5, {{14.5, 9, "土質"}}},
-    {17, 8, 4, 5, {{18, 9, "細粒分"}, {18, 10, "含有率"}, {19, 11, "FC"}, {19, 12, "(%)"}}},
-    {21, 8, 4, 5, {{22.5, 9, "塑性"}, {22.5, 10, "指数"}, {23, 11, "lp"}}},
-    {25, 8, 4, 5, {{26.5, 9, "50%"}, {26.5, 10, "粒径"}, {26.5, 11, "D50"}, {26.5, 12, "(mm)"}}},
-    {29, 8, 4, 5, {{30.5, 9, "10%"}, {30.5, 10, "粒径"}, {30.5, 11, "D10"}, {30.5, 12, "(mm)"}}},
-    {33, 8, 12, 2, {{37, 9, "液状化判定"}}},
-    {33, 10, 3, 3, {{34, 11, "条件"}, {34.5, 12, "①"}}},
-    {36, 10, 3, 3, {{37, 11, "条件"}, {37.5, 12, "②"}}},
-    {39, 10, 3, 3, {{40, 11, "条件"}, {40.5, 12, "③"}}},
-    {42, 10, 3, 3, {{43, 11, "結果"}}},
-};
-constexpr GridColumn kSection6Grid[] = {{3, 3},  {6, 4},  {10, 3}, {13, 4}, {17, 4}, {21, 4},
-                                        {25, 4}, {29, 4}, {33, 3}, {36, 3}, {39, 3}, {42, 3}};
+constexpr auto kSection6Header = HeaderFrames(
+    HeaderFrame{3, 8, 3, 5, {{4.5, 9, "No"}}},
+    HeaderFrame{6, 8, 4, 5, {{7.5, 9, "深度"}, {8, 11, "x"}, {8, 12, "(m)"}}},
+    HeaderFrame{10, 8, 3, 5, {{11, 9, "Ｎ値"}}}, HeaderFrame{13, 8, 4, 5, {{14.5, 9, "土質"}}},
+    HeaderFrame{
+        17, 8, 4, 5, {{18, 9, "細粒分"}, {18, 10, "含有率"}, {19, 11, "FC"}, {19, 12, "(%)"}}},
+    HeaderFrame{21, 8, 4, 5, {{22.5, 9, "塑性"}, {22.5, 10, "指数"}, {23, 11, "lp"}}},
+    HeaderFrame{
+        25, 8, 4, 5, {{26.5, 9, "50%"}, {26.5, 10, "粒径"}, {26.5, 11, "D50"}, {26.5, 12, "(mm)"}}},
+    HeaderFrame{
+        29, 8, 4, 5, {{30.5, 9, "10%"}, {30.5, 10, "粒径"}, {30.5, 11, "D10"}, {30.5, 12, "(mm)"}}},
+    HeaderFrame{33, 8, 12, 2, {{37, 9, "液状化判定"}}},
+    HeaderFrame{33, 10, 3, 3, {{34, 11, "条件"}, {34.5, 12, "①"}}},
+    HeaderFrame{36, 10, 3, 3, {{37, 11, "条件"}, {37.5, 12, "②"}}},
+    HeaderFrame{39, 10, 3, 3, {{40, 11, "条件"}, {40.5, 12, "③"}}},
+    HeaderFrame{42, 10, 3, 3, {{43, 11, "結果"}}});
 constexpr ItemColumn kSection6Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -101,28 +99,21 @@ constexpr ItemColumn kSection6Columns[] = {
     {40.5, ConditionMark<&CalcPoint::Cond3>},
     {43, Judgement},
 };
-constexpr TableSection kSection6 = {.list = ItemList::NPoints,
-                                    .title = kSection6Title,
-                                    .header = kSection6Header,
-                                    .grid = kSection6Grid,
-                                    .columns = kSection6Columns,
-                                    .footer = {33, "×：該当する　○該当しない"}};
 
 // (7) overburden pressures, over all calculation points.
 constexpr TitleEntry kSection7Title[] = {{2, 2, "(7)深度毎の全上載圧、有効上載圧"}};
-constexpr HeaderFrame kSection7Header[] = {
-    {3, 3, 3, 6, {{4.5, 4, "No"}}},
-    {6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
-    {10, 3, 4, 6, {{11.5, 4, "層厚"}, {12, 7, "hi"}, {12, 8, "(m)"}}},
-    {14, 3, 15, 2, {{19, 4, "単位体積重量"}}},
-    {14, 5, 5, 4, {{15.5, 6, "水位上"}, {16, 7, "γt1"}, {15.5, 8, "(kN/m3)"}}},
-    {19, 5, 5, 4, {{20.5, 6, "水位下"}, {21, 7, "γt2"}, {20.5, 8, "(kN/m3)"}}},
-    {24, 5, 5, 4, {{26, 6, "有効"}, {25.5, 7, "γ't2"}, {25.5, 8, "(kN/m3)"}}},
-    {29, 3, 5, 6, {{31.5, 4, "全"}, {30.5, 5, "上載圧"}, {31, 7, "σv"}, {30.5, 8, "(kN/m2)"}}},
-    {34, 3, 5, 6, {{36, 4, "有効"}, {35.5, 5, "上載圧"}, {36, 7, "σ'v"}, {35.5, 8, "(kN/m2)"}}},
-};
-constexpr GridColumn kSection7Grid[] = {{3, 3},  {6, 4},  {10, 4}, {14, 5},
-                                        {19, 5}, {24, 5}, {29, 5}, {34, 5}};
+constexpr auto kSection7Header = HeaderFrames(
+    HeaderFrame{3, 3, 3, 6, {{4.5, 4, "No"}}},
+    HeaderFrame{6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
+    HeaderFrame{10, 3, 4, 6, {{11.5, 4, "層厚"}, {12, 7, "hi"}, {12, 8, "(m)"}}},
+    HeaderFrame{14, 3, 15, 2, {{19, 4, "単位体積重量"}}},
+    HeaderFrame{14, 5, 5, 4, {{15.5, 6, "水位上"}, {16, 7, "γt1"}, {15.5, 8, "(kN/m3)"}}},
+    HeaderFrame{19, 5, 5, 4, {{20.5, 6, "水位下"}, {21, 7, "γt2"}, {20.5, 8, "(kN/m3)"}}},
+    HeaderFrame{24, 5, 5, 4, {{26, 6, "有効"}, {25.5, 7, "γ't2"}, {25.5, 8, "(kN/m3)"}}},
+    HeaderFrame{
+        29, 3, 5, 6, {{31.5, 4, "全"}, {30.5, 5, "上載圧"}, {31, 7, "σv"}, {30.5, 8, "(kN/m2)"}}},
+    HeaderFrame{
+        34, 3, 5, 6, {{36, 4, "有効"}, {35.5, 5, "上載圧"}, {36, 7, "σ'v"}, {35.5, 8, "(kN/m2)"}}});
 constexpr ItemColumn kSection7Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -133,30 +124,19 @@ constexpr ItemColumn kSection7Columns[] = {
     {30, Fixed<&CalcPoint::SigmaV, 8>},
     {35, Fixed<&CalcPoint::SigmaVE, 8>},
 };
-constexpr TableSection kSection7 = {.list = ItemList::CalcPoints,
-                                    .title = kSection7Title,
-                                    .header = kSection7Header,
-                                    .grid = kSection7Grid,
-                                    .columns = kSection7Columns,
-                                    .footer = {}};
 
 // (8) seismic shear stress ratio, over the N-value points.
 constexpr TitleEntry kSection8Title[] = {{2, 2, "(8)地震時せん断応力比"}};
-constexpr HeaderFrame kSection8Header[] = {
-    {3, 3, 3, 6, {{4.5, 4, "No"}}},
-    {6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
-    {10, 3, 3, 6, {{11, 4, "Ｎ値"}}},
-    {13, 3, 5, 6, {{15.5, 4, "全"}, {14.5, 5, "上載圧"}, {15, 7, "σv"}, {14.5, 8, "(kN/m2)"}}},
-    {18, 3, 5, 6, {{20, 4, "有効"}, {19.5, 5, "上載圧"}, {20, 7, "σ'v"}, {19.5, 8, "(kN/m2)"}}},
-    {23, 3, 4, 6, {{24.5, 4, "低減"}, {24.5, 5, "係数"}, {25, 7, "rd"}}},
-    {27, 3, 12, 2, {{30, 4, "せん断応力比 L"}}},
-    {27, 5, 4, 4, {{28, 7, "ＬＶ１"}}},
-    {31, 5, 8, 2, {{34, 6, "ＬＶ２"}}},
-    {31, 7, 4, 2, {{32, 8, "TypeⅠ"}}},
-    {35, 7, 4, 2, {{36, 8, "TypeⅡ"}}},
-};
-constexpr GridColumn kSection8Grid[] = {{3, 3},  {6, 4},  {10, 3}, {13, 5}, {18, 5},
-                                        {23, 4}, {27, 4}, {31, 4}, {35, 4}};
+constexpr auto kSection8Header = HeaderFrames(
+    HeaderFrame{3, 3, 3, 6, {{4.5, 4, "No"}}},
+    HeaderFrame{6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
+    HeaderFrame{10, 3, 3, 6, {{11, 4, "Ｎ値"}}},
+    HeaderFrame{
+        13, 3, 5, 6, {{15.5, 4, "全"}, {14.5, 5, "上載圧"}, {15, 7, "σv"}, {14.5, 8, "(kN/m2)"}}},
+    HeaderFrame{
+        18, 3, 5, 6, {{20, 4, "有効"}, {19.5, 5, "上載圧"}, {20, 7, "σ'v"}, {19.5, 8, "(kN/m2)"}}},
+    HeaderFrame{23, 3, 4, 6, {{24.5, 4, "低減"}, {24.5, 5, "係数"}, {25, 7, "rd"}}},
+    MotionHeaderGroup(27, 3, 30, "せん断応力比 L"));
 constexpr ItemColumn kSection8Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -168,31 +148,23 @@ constexpr ItemColumn kSection8Columns[] = {
     {32, FixedOfMotion<&CalcPoint::L, kLv2T1>},
     {36, FixedOfMotion<&CalcPoint::L, kLv2T2>},
 };
-constexpr TableSection kSection8 = {.list = ItemList::NPoints,
-                                    .title = kSection8Title,
-                                    .header = kSection8Header,
-                                    .grid = kSection8Grid,
-                                    .columns = kSection8Columns,
-                                    .footer = {}};
 
 // (9) triaxial strength ratio, over the N-value points.
 constexpr TitleEntry kSection9Title[] = {{2, 2, "(9)三軸強度比"}};
-constexpr HeaderFrame kSection9Header[] = {
-    {3, 3, 3, 6, {{4.5, 4, "No"}}},
-    {6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
-    {10, 3, 3, 6, {{11, 4, "Ｎ値"}}},
-    {13, 3, 5, 6, {{15, 4, "有効"}, {14.5, 5, "上載圧"}, {15, 7, "σ'v"}, {14.5, 8, "(kN/m2)"}}},
-    {18, 3, 4, 6, {{19, 4, "細粒分"}, {19, 5, "含有率"}, {20, 7, "FC"}, {20, 8, "(%)"}}},
-    {22, 3, 4, 6, {{23.5, 4, "50%"}, {23.5, 5, "粒径"}, {24, 7, "D50"}, {24, 8, "(mm)"}}},
-    {26, 3, 8, 3, {{29.5, 4, "Ｎ値"}, {28.5, 5, "補正係数"}}},
-    {26, 6, 4, 3, {{28, 7, "C1"}}},
-    {30, 6, 4, 3, {{32, 7, "C2"}}},
-    {34, 3, 4, 6, {{35.5, 4, "換算"}, {35.5, 5, "Ｎ値"}, {36, 7, "N1"}}},
-    {38, 3, 4, 6, {{39.5, 4, "補正"}, {39.5, 5, "Ｎ値"}, {40, 7, "Na"}}},
-    {42, 3, 4, 6, {{43.5, 4, "三軸"}, {43, 5, "強度比"}, {44, 7, "RL"}}},
-};
-constexpr GridColumn kSection9Grid[] = {{3, 3},  {6, 4},  {10, 3}, {13, 5}, {18, 4}, {22, 4},
-                                        {26, 4}, {30, 4}, {34, 4}, {38, 4}, {42, 4}};
+constexpr auto kSection9Header = HeaderFrames(
+    HeaderFrame{3, 3, 3, 6, {{4.5, 4, "No"}}},
+    HeaderFrame{6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
+    HeaderFrame{10, 3, 3, 6, {{11, 4, "Ｎ値"}}},
+    HeaderFrame{
+        13, 3, 5, 6, {{15, 4, "有効"}, {14.5, 5, "上載圧"}, {15, 7, "σ'v"}, {14.5, 8, "(kN/m2)"}}},
+    HeaderFrame{18, 3, 4, 6, {{19, 4, "細粒分"}, {19, 5, "含有率"}, {20, 7, "FC"}, {20, 8, "(%)"}}},
+    HeaderFrame{
+        22, 3, 4, 6, {{23.5, 4, "50%"}, {23.5, 5, "粒径"}, {24, 7, "D50"}, {24, 8, "(mm)"}}},
+    HeaderFrame{26, 3, 8, 3, {{29.5, 4, "Ｎ値"}, {28.5, 5, "補正係数"}}},
+    HeaderFrame{26, 6, 4, 3, {{28, 7, "C1"}}}, HeaderFrame{30, 6, 4, 3, {{32, 7, "C2"}}},
+    HeaderFrame{34, 3, 4, 6, {{35.5, 4, "換算"}, {35.5, 5, "Ｎ値"}, {36, 7, "N1"}}},
+    HeaderFrame{38, 3, 4, 6, {{39.5, 4, "補正"}, {39.5, 5, "Ｎ値"}, {40, 7, "Na"}}},
+    HeaderFrame{42, 3, 4, 6, {{43.5, 4, "三軸"}, {43, 5, "強度比"}, {44, 7, "RL"}}});
 constexpr ItemColumn kSection9Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -206,33 +178,15 @@ constexpr ItemColumn kSection9Columns[] = {
     {39, Fixed<&CalcPoint::Na>, kGated},
     {43, Fixed<&CalcPoint::RL>, kGated},
 };
-constexpr TableSection kSection9 = {.list = ItemList::NPoints,
-                                    .title = kSection9Title,
-                                    .header = kSection9Header,
-                                    .grid = kSection9Grid,
-                                    .columns = kSection9Columns,
-                                    .footer = {}};
 
 // (10) dynamic shear strength ratio, over the N-value points.
 constexpr TitleEntry kSection10Title[] = {{2, 2, "(10)動的せん断強度比"}};
-constexpr HeaderFrame kSection10Header[] = {
-    {3, 3, 3, 6, {{4.5, 4, "No"}}},
-    {6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
-    {10, 3, 3, 6, {{11, 4, "Ｎ値"}}},
-    {13, 3, 4, 6, {{14.5, 4, "三軸"}, {14, 5, "強度比"}, {15, 7, "RL"}}},
-    {17, 3, 12, 2, {{21, 4, "補正係数 Cw"}}},
-    {17, 5, 4, 4, {{18, 7, "ＬＶ１"}}},
-    {21, 5, 8, 2, {{24, 6, "ＬＶ２"}}},
-    {21, 7, 4, 2, {{22, 8, "TypeⅠ"}}},
-    {25, 7, 4, 2, {{26, 8, "TypeⅡ"}}},
-    {29, 3, 12, 2, {{32, 4, "せん断強度比 R"}}},
-    {29, 5, 4, 4, {{30, 7, "ＬＶ１"}}},
-    {33, 5, 8, 2, {{36, 6, "ＬＶ２"}}},
-    {33, 7, 4, 2, {{34, 8, "TypeⅠ"}}},
-    {37, 7, 4, 2, {{38, 8, "TypeⅡ"}}},
-};
-constexpr GridColumn kSection10Grid[] = {{3, 3},  {6, 4},  {10, 3}, {13, 4}, {17, 4},
-                                         {21, 4}, {25, 4}, {29, 4}, {33, 4}, {37, 4}};
+constexpr auto kSection10Header = HeaderFrames(
+    HeaderFrame{3, 3, 3, 6, {{4.5, 4, "No"}}},
+    HeaderFrame{6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
+    HeaderFrame{10, 3, 3, 6, {{11, 4, "Ｎ値"}}},
+    HeaderFrame{13, 3, 4, 6, {{14.5, 4, "三軸"}, {14, 5, "強度比"}, {15, 7, "RL"}}},
+    MotionHeaderGroup(17, 3, 21, "補正係数 Cw"), MotionHeaderGroup(29, 3, 32, "せん断強度比 R"));
 constexpr ItemColumn kSection10Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -245,36 +199,14 @@ constexpr ItemColumn kSection10Columns[] = {
     {34, FixedOfMotion<&CalcPoint::R, kLv2T1>, kGated},
     {38, FixedOfMotion<&CalcPoint::R, kLv2T2>, kGated},
 };
-constexpr TableSection kSection10 = {.list = ItemList::NPoints,
-                                     .title = kSection10Title,
-                                     .header = kSection10Header,
-                                     .grid = kSection10Grid,
-                                     .columns = kSection10Columns,
-                                     .footer = {}};
 
 // (11) liquefaction resistance factor, over all calculation points.
 constexpr TitleEntry kSection11Title[] = {{2, 2, "(11)液状化抵抗率"}};
-constexpr HeaderFrame kSection11Header[] = {
-    {3, 3, 3, 6, {{4.5, 4, "No"}}},
-    {6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
-    {10, 3, 12, 2, {{13, 4, "せん断応力比 L"}}},
-    {10, 5, 4, 4, {{11, 7, "ＬＶ１"}}},
-    {14, 5, 8, 2, {{17, 6, "ＬＶ２"}}},
-    {14, 7, 4, 2, {{15, 8, "TypeⅠ"}}},
-    {18, 7, 4, 2, {{19, 8, "TypeⅡ"}}},
-    {22, 3, 12, 2, {{25, 4, "せん断強度比 R"}}},
-    {22, 5, 4, 4, {{23, 7, "ＬＶ１"}}},
-    {26, 5, 8, 2, {{29, 6, "ＬＶ２"}}},
-    {26, 7, 4, 2, {{27, 8, "TypeⅠ"}}},
-    {30, 7, 4, 2, {{31, 8, "TypeⅡ"}}},
-    {34, 3, 12, 2, {{37, 4, "液状化抵抗率 FL"}}},
-    {34, 5, 4, 4, {{35, 7, "ＬＶ１"}}},
-    {38, 5, 8, 2, {{41, 6, "ＬＶ２"}}},
-    {38, 7, 4, 2, {{39, 8, "TypeⅠ"}}},
-    {42, 7, 4, 2, {{43, 8, "TypeⅡ"}}},
-};
-constexpr GridColumn kSection11Grid[] = {{3, 3},  {6, 4},  {10, 4}, {14, 4}, {18, 4}, {22, 4},
-                                         {26, 4}, {30, 4}, {34, 4}, {38, 4}, {42, 4}};
+constexpr auto kSection11Header = HeaderFrames(
+    HeaderFrame{3, 3, 3, 6, {{4.5, 4, "No"}}},
+    HeaderFrame{6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
+    MotionHeaderGroup(10, 3, 13, "せん断応力比 L"), MotionHeaderGroup(22, 3, 25, "せん断強度比 R"),
+    MotionHeaderGroup(34, 3, 37, "液状化抵抗率 FL"));
 constexpr ItemColumn kSection11Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -288,12 +220,6 @@ constexpr ItemColumn kSection11Columns[] = {
     {39, FixedOfMotion<&CalcPoint::FL, kLv2T1>, kGated},
     {43, FixedOfMotion<&CalcPoint::FL, kLv2T2>, kGated},
 };
-constexpr TableSection kSection11 = {.list = ItemList::CalcPoints,
-                                     .title = kSection11Title,
-                                     .header = kSection11Header,
-                                     .grid = kSection11Grid,
-                                     .columns = kSection11Columns,
-                                     .footer = {}};
 
 // (12) reduction factor DE, over all calculation points; PL in the title line.
 constexpr TitleEntry kSection12Title[] = {
@@ -302,28 +228,14 @@ constexpr TitleEntry kSection12Title[] = {
     {32, 2, {}, kLv2T1},    {36, 2, "ＬＶ２TypeⅡ："},
     {43, 2, {}, kLv2T2},
 };
-constexpr HeaderFrame kSection12Header[] = {
-    {3, 3, 3, 6, {{4.5, 4, "No"}}},
-    {6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
-    {10, 3, 12, 2, {{13, 4, "液状化抵抗率 FL"}}},
-    {10, 5, 4, 4, {{11, 7, "ＬＶ１"}}},
-    {14, 5, 8, 2, {{17, 6, "ＬＶ２"}}},
-    {14, 7, 4, 2, {{15, 8, "TypeⅠ"}}},
-    {18, 7, 4, 2, {{19, 8, "TypeⅡ"}}},
-    {22, 3, 12, 2, {{25, 4, "せん断強度比 R"}}},
-    {22, 5, 4, 4, {{23, 7, "ＬＶ１"}}},
-    {26, 5, 8, 2, {{29, 6, "ＬＶ２"}}},
-    {26, 7, 4, 2, {{27, 8, "TypeⅠ"}}},
-    {30, 7, 4, 2, {{31, 8, "TypeⅡ"}}},
-    {34, 3, 12, 2, {{38, 4, "低減係数 DE"}}},
-    {34, 5, 3, 4, {{35, 7, "LV1"}}},
-    {37, 5, 6, 2, {{38.5, 6, "LV2 Type"}}},
-    {37, 7, 3, 2, {{38.5, 8, "Ⅰ"}}},
-    {40, 7, 3, 2, {{41.5, 8, "Ⅱ"}}},
-    {43, 5, 3, 4, {{44.5, 6, "採"}, {44.5, 7, "用"}}},
-};
-constexpr GridColumn kSection12Grid[] = {{3, 3},  {6, 4},  {10, 4}, {14, 4}, {18, 4}, {22, 4},
-                                         {26, 4}, {30, 4}, {34, 3}, {37, 3}, {40, 3}, {43, 3}};
+constexpr auto kSection12Header = HeaderFrames(
+    HeaderFrame{3, 3, 3, 6, {{4.5, 4, "No"}}},
+    HeaderFrame{6, 3, 4, 6, {{7.5, 4, "深度"}, {8, 7, "x"}, {8, 8, "(m)"}}},
+    MotionHeaderGroup(10, 3, 13, "液状化抵抗率 FL"), MotionHeaderGroup(22, 3, 25, "せん断強度比 R"),
+    HeaderFrame{34, 3, 12, 2, {{38, 4, "低減係数 DE"}}}, HeaderFrame{34, 5, 3, 4, {{35, 7, "LV1"}}},
+    HeaderFrame{37, 5, 6, 2, {{38.5, 6, "LV2 Type"}}}, HeaderFrame{37, 7, 3, 2, {{38.5, 8, "Ⅰ"}}},
+    HeaderFrame{40, 7, 3, 2, {{41.5, 8, "Ⅱ"}}},
+    HeaderFrame{43, 5, 3, 4, {{44.5, 6, "採"}, {44.5, 7, "用"}}});
 constexpr ItemColumn kSection12Columns[] = {
     {4, Index},
     {7, Fixed<&CalcPoint::Depth>},
@@ -338,40 +250,49 @@ constexpr ItemColumn kSection12Columns[] = {
     {41.5, DEOfMotion<kLv2T2>, kGated},
     {44.5, AdoptedDE, kGated},
 };
-constexpr TableSection kSection12 = {.list = ItemList::CalcPoints,
-                                     .title = kSection12Title,
-                                     .header = kSection12Header,
-                                     .grid = kSection12Grid,
-                                     .columns = kSection12Columns,
-                                     .footer = {}};
-
-// The pages of the slots 4 to 20: first item, grid lines, first grid row
-// and header shift. A first page has room for 30 items, a continuation
-// page for the rest of its list (up to 50 N values or 81 points).
-struct SlotPage {
-    std::int16_t slot;
-    TablePage page;
-};
-constexpr SlotPage kTablePages[] = {
-    {4, {&kSection6, 1, 30, 13, 0}},   {5, {&kSection6, 31, 20, 7, 6}},
-    {6, {&kSection7, 1, 30, 9, 0}},    {7, {&kSection7, 31, 30, 8, 1}},
-    {8, {&kSection7, 61, 21, 8, 1}},   {9, {&kSection8, 1, 30, 9, 0}},
-    {10, {&kSection8, 31, 20, 8, 1}},  {11, {&kSection9, 1, 30, 9, 0}},
-    {12, {&kSection9, 31, 20, 8, 1}},  {13, {&kSection10, 1, 30, 9, 0}},
-    {14, {&kSection10, 31, 20, 8, 1}}, {15, {&kSection11, 1, 30, 9, 0}},
-    {16, {&kSection11, 31, 30, 8, 1}}, {17, {&kSection11, 61, 21, 8, 1}},
-    {18, {&kSection12, 1, 30, 9, 0}},  {19, {&kSection12, 31, 30, 8, 1}},
-    {20, {&kSection12, 61, 21, 8, 1}},
-};
 
 }  // namespace
 
-void DrawTablePage(std::int16_t slot, DrawingSurface& surface, const ReportInput& input) {
-    for (const SlotPage& slotPage : kTablePages) {
-        if (slotPage.slot == slot) {
-            DrawTable(surface, slotPage.page, input);
-        }
-    }
-}
+constexpr TableSection kSection6 = {.list = ItemList::NPoints,
+                                    .title = kSection6Title,
+                                    .header = kSection6Header,
+                                    .columns = kSection6Columns,
+                                    .footer = {33, "×：該当する　○該当しない"}};
+
+constexpr TableSection kSection7 = {.list = ItemList::CalcPoints,
+                                    .title = kSection7Title,
+                                    .header = kSection7Header,
+                                    .columns = kSection7Columns,
+                                    .footer = {}};
+
+constexpr TableSection kSection8 = {.list = ItemList::NPoints,
+                                    .title = kSection8Title,
+                                    .header = kSection8Header,
+                                    .columns = kSection8Columns,
+                                    .footer = {}};
+
+constexpr TableSection kSection9 = {.list = ItemList::NPoints,
+                                    .title = kSection9Title,
+                                    .header = kSection9Header,
+                                    .columns = kSection9Columns,
+                                    .footer = {}};
+
+constexpr TableSection kSection10 = {.list = ItemList::NPoints,
+                                     .title = kSection10Title,
+                                     .header = kSection10Header,
+                                     .columns = kSection10Columns,
+                                     .footer = {}};
+
+constexpr TableSection kSection11 = {.list = ItemList::CalcPoints,
+                                     .title = kSection11Title,
+                                     .header = kSection11Header,
+                                     .columns = kSection11Columns,
+                                     .footer = {}};
+
+constexpr TableSection kSection12 = {.list = ItemList::CalcPoints,
+                                     .title = kSection12Title,
+                                     .header = kSection12Header,
+                                     .columns = kSection12Columns,
+                                     .footer = {}};
 
 }  // namespace fljudge

@@ -48,7 +48,7 @@ void DrawTable(DrawingSurface& surface, const TablePage& page, const ReportInput
         }
     }
     DrawHeader(surface, section.header, page.headerShift);
-    DrawGridLines(surface, section.grid, page.firstRow, page.gridLines);
+    DrawGridLines(surface, section.header, page.firstRow, page.gridLines);
 
     const int lastItem =
         std::min(TableItemCount(section.list, input), page.firstItem + page.gridLines - 1);

@@ -63,8 +63,7 @@ struct TableFooter {
 struct TableSection {
     ItemList list = ItemList::NPoints;
     std::span<const TitleEntry> title;
-    std::span<const HeaderFrame> header;  // rows of the first page
-    std::span<const GridColumn> grid;
+    std::span<const HeaderFrame> header;  // rows of the first page; the grid's columns too
     std::span<const ItemColumn> columns;
     TableFooter footer;  // none when its text is empty
 };

@@ -152,7 +152,7 @@ void BasicInfoForm::OnSet() {
         value = IN[static_cast<std::size_t>(index)]->Value();
     });
     MakeSettingsFolder(settingsFolder_);
-    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Write, info_, settingsFolder_);
+    const FileStatus status = SaveBasicInfo(info_, settingsFolder_);
     if (!status) {
         ShowFileError(this, QStringLiteral("基本情報を保存できませんでした"),
                       FromFsPath(settingsFolder_ / kBasicInfoFileName),
@@ -162,7 +162,7 @@ void BasicInfoForm::OnSet() {
 }
 
 void BasicInfoForm::OnInitialise() {
-    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Reset, info_, settingsFolder_);
+    const FileStatus status = ResetBasicInfo(info_, settingsFolder_);
     FillFields();
     if (!status) {
         ShowFileError(this, QStringLiteral("基本情報ファイルを削除できませんでした"),

@@ -175,18 +175,16 @@ void CalcForm::CreateControls() {
 
     Command1 = new QPushButton(QStringLiteral("印刷"), this);
     place(Command1, "Command1", kCommand1);
-    connect(Command1, &QPushButton::clicked, this, [this] { Print(ViewPages(view_, counts_)); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Print(pages_); });
 
     Command3 = new QPushButton(QStringLiteral("頁印刷"), this);
     place(Command3, "Command3", kCommand3);
-    connect(Command3, &QPushButton::clicked, this, [this] { Print({currentSlot_}); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Print({CurrentSlot()}); });
 
     CMD_Pdf = new QPushButton(QStringLiteral("PDF出力"), this);
     place(CMD_Pdf, "CMD_Pdf", kCmdPdf);
-    connect(CMD_Pdf, &QPushButton::clicked, this, [this] {
-        const std::vector<std::int16_t> pages = ViewPages(view_, counts_);
-        ExportPdf(this, saveFileDialog_, view_, pages, input_);
-    });
+    connect(CMD_Pdf, &QPushButton::clicked, this,
+            [this] { ExportPdf(this, saveFileDialog_, view_, pages_, input_); });
 
     Command4 = new QPushButton(QStringLiteral("閉じる"), this);
     place(Command4, "Command4", kCommand4);
@@ -220,24 +218,21 @@ void CalcForm::SelectView(ResultView view) {
     }
     SetScrollRange(YScl, pageHeight, ToTwips(PicW->height()));
 
-    pageCount_ = fljudge::PageCount(view, counts_);
-    currentPage_ = 1;
-    currentSlot_ = 1;
+    pages_ = ViewPages(view, counts_);
+    pageIndex_ = 0;
     ShowCurrentPage();
 }
 
 void CalcForm::StepPage(bool forward) {
-    if (forward ? currentPage_ >= pageCount_ : currentPage_ <= 1) {
+    if (forward ? pageIndex_ + 1 >= pages_.size() : pageIndex_ == 0) {
         return;
     }
-    currentPage_ = static_cast<std::int16_t>(currentPage_ + (forward ? 1 : -1));
-    currentSlot_ = forward ? NextPage(view_, currentSlot_, counts_)
-                           : PreviousPage(view_, currentSlot_, counts_);
+    pageIndex_ = forward ? pageIndex_ + 1 : pageIndex_ - 1;
     ShowCurrentPage();
 }
 
 void CalcForm::ShowCurrentPage() {
-    const std::array<bool, 2> enabled = {currentPage_ > 1, currentPage_ < pageCount_};
+    const std::array<bool, 2> enabled = {pageIndex_ > 0, pageIndex_ + 1 < pages_.size()};
     // A page button that becomes disabled while it has the focus hands it to
     // the other page button, not on to "印刷" where the next Space would print.
     for (std::size_t i = 0; i < Command2.size(); ++i) {
@@ -250,8 +245,8 @@ void CalcForm::ShowCurrentPage() {
     for (std::size_t i = 0; i < Command2.size(); ++i) {
         Command2[i]->setEnabled(enabled[i]);
     }
-    LabP->setText(DecimalText(currentPage_) + QLatin1Char('/') + DecimalText(pageCount_));
-    Pic->Show(RenderPageImage(view_, currentSlot_, input_, logicalDpiX(), devicePixelRatioF()));
+    LabP->setText(DecimalText(CurrentPage()) + QLatin1Char('/') + DecimalText(PageCount()));
+    Pic->Show(RenderPageImage(view_, CurrentSlot(), input_, logicalDpiX(), devicePixelRatioF()));
 }
 
 void CalcForm::Print(const std::vector<std::int16_t>& pages) {

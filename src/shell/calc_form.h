@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -31,11 +32,11 @@ class CalcForm : public QDialog {
     ~CalcForm() override;
 
     ResultView View() const { return view_; }
-    std::int16_t PageCount() const { return pageCount_; }
+    std::int16_t PageCount() const { return static_cast<std::int16_t>(pages_.size()); }
     // 1-based number of the page shown, as the page label counts it.
-    std::int16_t CurrentPage() const { return currentPage_; }
+    std::int16_t CurrentPage() const { return static_cast<std::int16_t>(pageIndex_ + 1); }
     // The report slot or the list page shown.
-    std::int16_t CurrentSlot() const { return currentSlot_; }
+    std::int16_t CurrentSlot() const { return pages_[pageIndex_]; }
     // The screen page as drawn for the page shown.
     const QImage& PageImage() const;
 
@@ -59,9 +60,8 @@ class CalcForm : public QDialog {
     ReportInput input_;
     PagingCounts counts_;
     ResultView view_ = ResultView::Report;
-    std::int16_t pageCount_ = 0;
-    std::int16_t currentPage_ = 0;
-    std::int16_t currentSlot_ = 0;
+    std::vector<std::int16_t> pages_;  // the view's pages in their order
+    std::size_t pageIndex_ = 0;        // the one shown
     PrinterDialog printerDialog_ = ShowPrinterDialog;
     SaveFileDialog saveFileDialog_ = ShowPdfSaveDialog;
 

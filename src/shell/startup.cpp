@@ -51,8 +51,7 @@ std::unique_ptr<MainForm> RunStartup(AppState& state, const StartupHooks& hooks,
     state.StartupDone = 0;
     observe(StartupStep::FlagCleared);
 
-    const FileStatus basicRead =
-        BasicInfoFile(BasicInfoFileMode::Read, state.Basic, state.SettingsFolder);
+    const FileStatus basicRead = LoadBasicInfo(state.Basic, state.SettingsFolder);
     observe(StartupStep::BasicInfoRead);
 
     NewProject(state.Project, state.Basic);

@@ -76,7 +76,7 @@ TEST_F(CliProgram, NewWritesTheFileOfANewProject) {
     // With --base the coefficients come from the settings file.
     BasicInfo info = DefaultBasicInfo();
     info.RegionFactorTable[1][1] = 0.85;
-    ASSERT_TRUE(BasicInfoFile(BasicInfoFileMode::Write, info, folder_.path()));
+    ASSERT_TRUE(SaveBasicInfo(info, folder_.path()));
     ASSERT_EQ(Cli({"new", Path("b.KORV"), "--base", Path("Base.ini")}).exitCode, 0);
     NewProject(project, info);
     EXPECT_EQ(ReadBytes(Path("b.KORV")), ProjectFileBytes(project).value());

@@ -47,11 +47,11 @@ std::string NumberedItems(int from, int to, std::string_view separator) {
 TEST(BasicInfoFile, WritesTheDefaultsAsElevenLinesAndReadsThemBack) {
     TempFolder folder;
     BasicInfo info = DefaultBasicInfo();
-    ASSERT_TRUE(BasicInfoFile(BasicInfoFileMode::Write, info, folder.path()));
+    ASSERT_TRUE(SaveBasicInfo(info, folder.path()));
     EXPECT_EQ(ReadBytes(folder / "Base.ini"), kDefaultText);
 
     BasicInfo read = Numbered();
-    EXPECT_TRUE(BasicInfoFile(BasicInfoFileMode::Read, read, folder.path()));
+    EXPECT_TRUE(LoadBasicInfo(read, folder.path()));
     EXPECT_EQ(read, DefaultBasicInfo());
 }
 
@@ -97,7 +97,7 @@ TEST(BasicInfoFile, KeepsTheDefaultForANumberBeyondTheRangeOfADouble) {
 TEST(BasicInfoFile, MissingFileGivesTheDefaultsAndCreatesNone) {
     TempFolder folder;
     BasicInfo info = Numbered();
-    EXPECT_TRUE(BasicInfoFile(BasicInfoFileMode::Read, info, folder.path()));
+    EXPECT_TRUE(LoadBasicInfo(info, folder.path()));
     EXPECT_EQ(info, DefaultBasicInfo());
     EXPECT_FALSE(std::filesystem::exists(folder / "Base.ini"));
 }
@@ -106,7 +106,7 @@ TEST(BasicInfoFile, UnreadableFileGivesTheDefaultsAndSaysWhy) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "Base.ini");  // exists, but no file to read
     BasicInfo info = Numbered();
-    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Read, info, folder.path());
+    const FileStatus status = LoadBasicInfo(info, folder.path());
     EXPECT_FALSE(status);
     EXPECT_NE(status.reason.find("初期値を使います"), std::string::npos) << status.reason;
     EXPECT_EQ(info, DefaultBasicInfo());
@@ -116,7 +116,7 @@ TEST(BasicInfoFile, APipeNamedBaseIniGivesTheDefaultsWithoutWaiting) {
     TempFolder folder;
     ASSERT_EQ(::mkfifo((folder / "Base.ini").c_str(), 0600), 0);
     BasicInfo info = Numbered();
-    const FileStatus status = BasicInfoFile(BasicInfoFileMode::Read, info, folder.path());
+    const FileStatus status = LoadBasicInfo(info, folder.path());
     EXPECT_FALSE(status);
     EXPECT_EQ(status.reason, "ファイルではなくパイプです。読めなかった値は初期値を使います");
     EXPECT_EQ(info, DefaultBasicInfo());
@@ -148,13 +148,13 @@ TEST(BasicInfoFile, ABinaryOrUtf16FileGivesTheDefaultsAndSaysWhy) {
 TEST(BasicInfoFile, ResetDeletesTheFileAndRestoresTheDefaults) {
     TempFolder folder;
     BasicInfo info = Numbered();
-    ASSERT_TRUE(BasicInfoFile(BasicInfoFileMode::Write, info, folder.path()));
-    EXPECT_TRUE(BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path()));
+    ASSERT_TRUE(SaveBasicInfo(info, folder.path()));
+    EXPECT_TRUE(ResetBasicInfo(info, folder.path()));
     EXPECT_EQ(info, DefaultBasicInfo());
     EXPECT_FALSE(std::filesystem::exists(folder / "Base.ini"));
     // Without a file, reset is no failure either.
     info = Numbered();
-    EXPECT_TRUE(BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path()));
+    EXPECT_TRUE(ResetBasicInfo(info, folder.path()));
     EXPECT_EQ(info, DefaultBasicInfo());
 }
 
@@ -164,7 +164,7 @@ TEST(BasicInfoFile, FailedWriteOrDeleteSaysWhyAndKeepsTheValuesInMemory) {
     // even by root.
     WriteBytes(folder / "not-a-folder", "x");
     BasicInfo info = Numbered();
-    const FileStatus write = BasicInfoFile(BasicInfoFileMode::Write, info, folder / "not-a-folder");
+    const FileStatus write = SaveBasicInfo(info, folder / "not-a-folder");
     EXPECT_FALSE(write);
     EXPECT_EQ(write.reason, "ファイルを作成できません");
     EXPECT_EQ(info, Numbered());
@@ -173,7 +173,7 @@ TEST(BasicInfoFile, FailedWriteOrDeleteSaysWhyAndKeepsTheValuesInMemory) {
     for (const char* inside : {"", "inside"}) {
         std::filesystem::create_directories(folder / "Base.ini" / inside);
         info = Numbered();
-        const FileStatus reset = BasicInfoFile(BasicInfoFileMode::Reset, info, folder.path());
+        const FileStatus reset = ResetBasicInfo(info, folder.path());
         EXPECT_EQ(reset.reason, "ファイルを削除できません（ファイルではなくフォルダです）");
         EXPECT_EQ(info, DefaultBasicInfo());
         EXPECT_TRUE(std::filesystem::is_directory(folder / "Base.ini"));
@@ -184,7 +184,7 @@ TEST(BasicInfoFile, WriteReplacesTheWholeContent) {
     TempFolder folder;
     WriteBytes(folder / "Base.ini", std::string(2000, 'x'));
     BasicInfo info = DefaultBasicInfo();
-    ASSERT_TRUE(BasicInfoFile(BasicInfoFileMode::Write, info, folder.path()));
+    ASSERT_TRUE(SaveBasicInfo(info, folder.path()));
     EXPECT_EQ(ReadBytes(folder / "Base.ini"), kDefaultText);
     // Only Base.ini is left in the folder: no temporary file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);

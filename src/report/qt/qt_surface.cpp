@@ -86,9 +86,4 @@ void QtSurface::SetLineStyle(LineStyle style) {
     painter_.setPen(pen);
 }
 
-void QtSurface::Clear() {
-    const QPaintDevice* device = painter_.device();
-    painter_.fillRect(QRectF(0, 0, device->width(), device->height()), Qt::white);
-}
-
 }  // namespace fljudge

@@ -23,7 +23,6 @@ class QtSurface final : public DrawingSurface {
     void DrawRectangle(double x1, double y1, double x2, double y2) override;
     void DrawCircle(double centerX, double centerY, double radius) override;
     void SetLineStyle(LineStyle style) override;
-    void Clear() override;
 
   private:
     double ToDeviceX(double twips) const { return twips * dpiX_ / 1440.0; }
