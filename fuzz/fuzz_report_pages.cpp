@@ -14,6 +14,7 @@
 #include "project/project_file.h"
 #include "report/recording_surface.h"
 #include "report/report_pages.h"
+#include "report/report_paging.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RequireFinite(results.PL);
 
     const ReportInput input{project, results};
-    for (std::int16_t slot = kFirstReportSlot; slot <= kLastReportSlot; ++slot) {
+    for (std::int16_t slot = 1; slot <= LastReportSlot(); ++slot) {
         RecordingSurface surface(kCell, kCell);
         DrawReportPage(slot, surface, input);
         RequireSoundPage(surface);
