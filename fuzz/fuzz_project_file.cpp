@@ -6,17 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_require.h"
 #include "project/project_file.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using fljudge::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fljudge;

@@ -11,20 +11,17 @@
 
 #include "calc/check_before_calc.h"
 #include "calc/run_calculation.h"
+#include "fuzz_require.h"
 #include "project/project_file.h"
 #include "report/recording_surface.h"
 #include "report/report_pages.h"
 #include "report/report_paging.h"
 
+using fljudge::fuzz::Require;
+
 namespace {
 
 using namespace fljudge;
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 void RequireFinite(double value) {
     Require(std::isfinite(value));
