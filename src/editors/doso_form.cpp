@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editors/record_rows.h"
 #include "widgets/message_boxes.h"
 #include "widgets/number_keys.h"
 #include "widgets/number_texts.h"
@@ -19,25 +20,18 @@
 namespace fljudge {
 namespace {
 
-// Work-table columns.
+// Work-table columns named by the rules below.
 enum Column {
     kNo = 0,
     kDepth = 1,
-    kThickness = 2,
     kSoilClass = 3,
     kWeightSource = 4,
     kGammaT1 = 5,  // then GammaT2, GammaE2
-    kFinesContent = 8,
-    kPlasticityIndex = 9,
-    kD50 = 10,
-    kD10 = 11,
-    kColumnCount = 12,
 };
 
-// IN boxes: 0 depth, 1..3 the unit weights, 4..7 the columns from FC on.
+// IN boxes: 0 depth, 1..3 the unit weights, then the columns from FC on.
 constexpr int kFirstWeightBox = 1;
 constexpr int kFinesBox = 4;
-constexpr int kLastBox = 7;
 
 const std::array<QString, 3> kSoilClassNames = {QStringLiteral("砂質土"), QStringLiteral("粘性土"),
                                                 QStringLiteral("礫質土")};
@@ -51,40 +45,78 @@ QString SoilClassText(double code) {
     return {};
 }
 
-GridLayout DosoFormLayout() {
+// A column of the soil-layer table: how the grid shows it and where a soil
+// layer keeps it.
+struct LayerColumn {
+    WorkColumn Shown;
+    RecordField<SoilLayer> Kept;
+};
+
+std::vector<LayerColumn> LayerColumns() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const auto number = [right](double width, const QString& heading, double SoilLayer::*field) {
+        return LayerColumn{{.Width = width,
+                            .Text = Fixed3Text,
+                            .Align = right,
+                            .Heading = heading,
+                            .Cell = {CellKind::Number}},
+                           field};
+    };
+    return {
+        {{.Width = 2.5,
+          .Text = WholeText,
+          .Heading = QStringLiteral("No"),
+          .Cell = {CellKind::RowNumber}},
+         {}},
+        number(5.0, QStringLiteral("深度(m)"), &SoilLayer::Depth),
+        {{.Width = 5.0,
+          .Text = Fixed3Text,
+          .Align = right,
+          .Heading = QStringLiteral("層厚(m)"),
+          .Cell = {CellKind::Difference, kDepth},
+          .EditLabel = QStringLiteral("atu")},
+         &SoilLayer::Thickness},
+        // The options of the frame "土質" head it.
+        {{.Width = 5.5, .Text = SoilClassText, .Cell = {CellKind::Code}}, &SoilLayer::SoilClass},
+        {{.Text = WholeText, .Under = kGammaT1, .Cell = {CellKind::Code}},
+         &SoilLayer::WeightSource},
+        number(5.0, {}, &SoilLayer::GammaT1),
+        number(5.0, {}, &SoilLayer::GammaT2),
+        number(5.0, {}, &SoilLayer::GammaE2),
+        number(5.5, QStringLiteral("細粒分含有率(%)"), &SoilLayer::FinesContent),
+        number(5.0, QStringLiteral("塑性指数"), &SoilLayer::PlasticityIndex),
+        number(5.5, QStringLiteral("平均粒径50%粒径(mm)"), &SoilLayer::D50),
+        number(5.5, QStringLiteral("平均粒径10%粒径(mm)"), &SoilLayer::D10),
+    };
+}
+
+std::vector<RecordField<SoilLayer>> LayerFields() {
+    std::vector<RecordField<SoilLayer>> fields;
+    for (const LayerColumn& column : LayerColumns()) {
+        fields.push_back(column.Kept);
+    }
+    return fields;
+}
+
+// A new row is sandy soil on the basic unit weights.
+GridLayout DosoFormLayout(const BasicInfo& basicInfo) {
     GridLayout layout;
     layout.Caption = QStringLiteral("土層情報");
-    layout.Columns = {
-        {2.5, WholeText, Qt::AlignCenter, QStringLiteral("No"), -1, {CellKind::RowNumber}},
-        {5.0, Fixed3Text, right, QStringLiteral("深度(m)"), -1, {CellKind::Number}},
-        {5.0, Fixed3Text, right, QStringLiteral("層厚(m)"), -1, {CellKind::Difference, kDepth}},
-        {5.5, SoilClassText, Qt::AlignCenter, {}, -1, {CellKind::Code}},
-        {0, WholeText, Qt::AlignCenter, {}, kGammaT1, {CellKind::Code}},
-        {5.0, Fixed3Text, right, {}, -1, {CellKind::Number}},
-        {5.0, Fixed3Text, right, {}, -1, {CellKind::Number}},
-        {5.0, Fixed3Text, right, {}, -1, {CellKind::Number}},
-        {5.5, Fixed3Text, right, QStringLiteral("細粒分含有率(%)"), -1, {CellKind::Number}},
-        {5.0, Fixed3Text, right, QStringLiteral("塑性指数"), -1, {CellKind::Number}},
-        {5.5, Fixed3Text, right, QStringLiteral("平均粒径50%粒径(mm)"), -1, {CellKind::Number}},
-        {5.5, Fixed3Text, right, QStringLiteral("平均粒径10%粒径(mm)"), -1, {CellKind::Number}},
-    };
-    layout.Boxes = {{kDepth, 3},        {kGammaT1, 3},         {kGammaT1 + 1, 3}, {kGammaT1 + 2, 3},
-                    {kFinesContent, 3}, {kPlasticityIndex, 3}, {kD50, 3},         {kD10, 3}};
+    for (const LayerColumn& column : LayerColumns()) {
+        layout.Columns.push_back(column.Shown);
+    }
+    layout.Blank.assign(layout.Columns.size(), 0.0);
+    layout.Blank[kSoilClass] = kSandy;
+    layout.Blank[kWeightSource] = kWeightBasic;
+    for (int j = 0; j < 3; ++j) {
+        // As the text "0.000" it is shown with.
+        layout.Blank[static_cast<std::size_t>(kGammaT1 + j)] =
+            RoundDecimals(basicInfo.UnitWeightTable[kSandy][j + 1], 3);
+    }
     layout.MaxRows = kMaxLayers;
     layout.TopRows = 1.5;
     layout.HeadingRows = 4;
     return layout;
-}
-
-QLabel* NewValueLabel(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMargin(2);
-    return label;
 }
 
 void ClearChoice(QButtonGroup* group) {
@@ -99,16 +131,20 @@ void ClearChoice(QButtonGroup* group) {
 
 DosoForm::DosoForm(ProjectData& project, const BasicInfo& basicInfo, GridEditorState& state,
                    QWidget* parent)
-    : GridEditor(DosoFormLayout(), state, parent), project_(project), basicInfo_(basicInfo) {
+    : GridEditor(DosoFormLayout(basicInfo), state, parent),
+      project_(project),
+      basicInfo_(basicInfo) {
     setObjectName(QStringLiteral("DosoForm"));
     BuildWaterDepth();
     BuildSoilClass();
     BuildUnitWeights();
-    BuildEditLabels();
+    BuildWeightLabels();
 
-    QWidget* order[] = {RWL,   IN[0], Opt[0], Opt[1], Opt[2], Opt2[0], Opt2[1], IN[1],
-                        IN[2], IN[3], IN[4],  IN[5],  IN[6],  IN[7],   CMD_Set};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
+    // The order of the row: the depth, the options, then the other boxes.
+    std::vector<QWidget*> order = {RWL, IN[0], Opt[0], Opt[1], Opt[2], Opt2[0], Opt2[1]};
+    order.insert(order.end(), IN.begin() + 1, IN.end());
+    order.push_back(CMD_Set);
+    for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
@@ -186,14 +222,11 @@ void DosoForm::BuildUnitWeights() {
     }
 }
 
-// Labels of the edit row: the thickness, and the unit weights of a row using
-// the basic values, in the places of boxes 1..3.
-void DosoForm::BuildEditLabels() {
-    atu = NewValueLabel(Body(), QStringLiteral("atu"));
-    atu->setGeometry(CellRect(kThickness, EditRowTop(), LineHeight()));
+// The unit weights of a row using the basic values, shown in the places of
+// boxes 1..3.
+void DosoForm::BuildWeightLabels() {
     for (int j = 0; j < 3; ++j) {
-        QLabel* label = NewValueLabel(Body(), QStringLiteral("Lab1_%1").arg(j));
-        label->setGeometry(CellRect(kGammaT1 + j, EditRowTop(), LineHeight()));
+        QLabel* label = NewEditRowLabel(QStringLiteral("Lab1_%1").arg(j), kGammaT1 + j);
         label->hide();
         Lab1[static_cast<std::size_t>(j)] = label;
     }
@@ -206,28 +239,7 @@ void DosoForm::LoadProjectFields() {
 }
 
 std::vector<GridEditor::WorkRow> DosoForm::ReadProject() const {
-    std::vector<WorkRow> rows;
-    for (int i = 1; i <= project_.LayerCount; ++i) {
-        const SoilLayer& layer = project_.SoilLayers[i];
-        rows.push_back({static_cast<double>(i), layer.Depth, layer.Thickness,
-                        static_cast<double>(layer.SoilClass),
-                        static_cast<double>(layer.WeightSource), layer.GammaT1, layer.GammaT2,
-                        layer.GammaE2, layer.FinesContent, layer.PlasticityIndex, layer.D50,
-                        layer.D10});
-    }
-    return rows;
-}
-
-GridEditor::WorkRow DosoForm::DefaultRow() const {
-    WorkRow row(kColumnCount, 0.0);
-    row[kSoilClass] = kSandy;
-    row[kWeightSource] = kWeightBasic;
-    for (int j = 0; j < 3; ++j) {
-        // As the text "0.000" it is shown with.
-        row[static_cast<std::size_t>(kGammaT1 + j)] =
-            RoundDecimals(basicInfo_.UnitWeightTable[kSandy][j + 1], 3);
-    }
-    return row;
+    return RowsOfRecords(project_.SoilLayers, project_.LayerCount, LayerFields());
 }
 
 bool DosoForm::WriteProject() {
@@ -238,29 +250,13 @@ bool DosoForm::WriteProject() {
         return false;
     }
     project_.WaterDepth = LeadingValue(RWL->text());
-    project_.LayerCount = static_cast<std::int16_t>(table_.RowCount());
-    for (int i = 0; i < table_.RowCount(); ++i) {
-        const WorkRow& row = table_.Row(i);
-        SoilLayer& layer = project_.SoilLayers[i + 1];
-        layer.Depth = row[kDepth];
-        layer.Thickness = row[kThickness];
-        layer.SoilClass = ToInt16HalfEven(row[kSoilClass]).value_or(0);
-        layer.WeightSource = ToInt16HalfEven(row[kWeightSource]).value_or(0);
-        layer.GammaT1 = row[kGammaT1];
-        layer.GammaT2 = row[kGammaT1 + 1];
-        layer.GammaE2 = row[kGammaT1 + 2];
-        layer.FinesContent = row[kFinesContent];
-        layer.PlasticityIndex = row[kPlasticityIndex];
-        layer.D50 = row[kD50];
-        layer.D10 = row[kD10];
-    }
+    StoreRecords(Table().Rows(), LayerFields(), project_.SoilLayers, project_.LayerCount);
     return true;
 }
 
 // --- The edit row ---
 
 void DosoForm::ClearEditControls() {
-    atu->clear();
     for (QLabel* label : Lab1) {
         label->clear();
     }
@@ -283,7 +279,6 @@ void DosoForm::LoadEditRow(const WorkRow& row) {
         ChooseWeightSource(1);
     }
     GridEditor::LoadEditRow(row);
-    atu->setText(CellText(kThickness, row));
     for (int j = 0; j < 3; ++j) {
         Lab1[static_cast<std::size_t>(j)]->setText(CellText(kGammaT1 + j, row));
     }
@@ -299,7 +294,6 @@ GridEditor::WorkRow DosoForm::ReadEditRow() {
         }
     }
     WorkRow row = GridEditor::ReadEditRow();
-    row[kThickness] = LeadingValue(atu->text());
     if (const int soil = optGroup_->checkedId(); soil >= 0) {
         row[kSoilClass] = soil + 1;
     }
@@ -344,33 +338,6 @@ void DosoForm::OnWeightSourceChosen(int element) {
     }
 }
 
-// The thickness is the depth less the depth of the row above; shown while the
-// row is edited, and computed again for every row once it is stored.
-void DosoForm::RefreshThickness() {
-    const QString depth = IN[0]->text();
-    if (!HoldsNumber(depth)) {
-        return;
-    }
-    const double thickness =
-        table_.DerivedValue(kThickness, state_.CurrentRow, LeadingValue(depth));
-    atu->setText(FixedText(thickness, 3));
-}
-
-// Thicknesses follow the depths (the work table derives them), so that the
-// saved and printed thickness column and the soil column of the boring log
-// agree with them.
-void DosoForm::ShowDerived() {
-    if (state_.CurrentRow <= table_.LastRow()) {
-        atu->setText(FixedText(table_.Row(state_.CurrentRow)[kThickness], 3));
-    }
-}
-
-void DosoForm::BeforeArrowMove(int box) {
-    if (box == 0) {
-        RefreshThickness();
-    }
-}
-
 void DosoForm::AfterBoxLeft(int box) {
     if (box >= kFirstWeightBox && box < kFirstWeightBox + 3) {
         const auto j = static_cast<std::size_t>(box - kFirstWeightBox);
@@ -389,16 +356,11 @@ void DosoForm::PutInitialFocus() {
 // the fines content → ... → D10, the last box.
 bool DosoForm::FocusNextOnEnter(int box) {
     if (box == 0) {
-        RefreshThickness();
         const int soil = std::max(optGroup_->checkedId(), 0);
         Opt[static_cast<std::size_t>(soil)]->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    if (box < kLastBox) {
-        FocusBox(box + 1);
-        return true;
-    }
-    return false;
+    return GridEditor::FocusNextOnEnter(box);
 }
 
 bool DosoForm::HandleOptionKey(QObject* watched, int key) {

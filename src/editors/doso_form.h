@@ -23,7 +23,6 @@ class DosoForm : public GridEditor {
 
   protected:
     std::vector<WorkRow> ReadProject() const override;
-    WorkRow DefaultRow() const override;
     bool WriteProject() override;
     bool FocusNextOnEnter(int box) override;
     void PutInitialFocus() override;
@@ -31,8 +30,6 @@ class DosoForm : public GridEditor {
     void LoadEditRow(const WorkRow& row) override;
     WorkRow ReadEditRow() override;
     void ClearEditControls() override;
-    void ShowDerived() override;
-    void BeforeArrowMove(int box) override;
     void AfterBoxLeft(int box) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,20 +38,18 @@ class DosoForm : public GridEditor {
     void BuildWaterDepth();
     void BuildSoilClass();
     void BuildUnitWeights();
-    void BuildEditLabels();
+    void BuildWeightLabels();
 
     void ChooseSoilClass(int element);
     void ChooseWeightSource(int element);
     void OnSoilClassChosen(int element);
     void OnWeightSourceChosen(int element);
-    void RefreshThickness();
     bool HandleOptionKey(QObject* watched, int key);
 
     ProjectData& project_;
     const BasicInfo& basicInfo_;
 
     QLineEdit* RWL = nullptr;
-    QLabel* atu = nullptr;
     std::array<QRadioButton*, 3> Opt{};   // 砂質土, 粘性土, 礫質土: SoilClass element + 1
     std::array<QRadioButton*, 2> Opt2{};  // 基本値, 入力値: WeightSource element + 1
     std::array<QLabel*, 3> Lab1{};        // the unit weights of a row using the basic values

@@ -54,6 +54,17 @@ void LetWindowEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+std::vector<EditBox> EditBoxesOf(const std::vector<WorkColumn>& columns) {
+    std::vector<EditBox> boxes;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const CellKind kind = columns[c].Cell.Kind;
+        if (kind == CellKind::Number || kind == CellKind::Whole) {
+            boxes.push_back({static_cast<int>(c), kind == CellKind::Number ? 3 : 0});
+        }
+    }
+    return boxes;
+}
+
 std::vector<TableColumn> CellsOf(const GridLayout& layout) {
     std::vector<TableColumn> cells;
     for (const WorkColumn& column : layout.Columns) {
@@ -66,9 +77,9 @@ std::vector<TableColumn> CellsOf(const GridLayout& layout) {
 
 GridEditor::GridEditor(const GridLayout& editorLayout, GridEditorState& state, QWidget* parent)
     : QDialog(parent),
-      state_(state),
-      table_(CellsOf(editorLayout), editorLayout.MaxRows),
-      layout_(editorLayout) {
+      layout_(editorLayout),
+      boxes_(EditBoxesOf(editorLayout.Columns)),
+      model_(CellsOf(editorLayout), editorLayout.MaxRows, kLines, state) {
     setWindowTitle(layout_.Caption);
     buttonFace_ = palette().color(QPalette::Button);
 
@@ -169,16 +180,24 @@ void GridEditor::BuildEditRow() {
     No->setAlignment(Qt::AlignCenter);
     No->setGeometry(CellRect(0, editTop_, lineHeight_));
 
-    for (std::size_t i = 0; i < layout_.Boxes.size(); ++i) {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
         auto* box = new QLineEdit(body_);
         box->setObjectName(QStringLiteral("IN_%1").arg(i));
         box->setAlignment(Qt::AlignRight);
         // Numbers only: the input method would type full-width digits.
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->setGeometry(CellRect(layout_.Boxes[i].Column, editTop_, lineHeight_));
+        box->setGeometry(CellRect(boxes_[i].Column, editTop_, lineHeight_));
         box->installEventFilter(this);
         SelectAllTextOnFocus(box);
         IN.push_back(box);
+    }
+
+    for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+        if (!layout_.Columns[c].EditLabel.isEmpty()) {
+            const int column = static_cast<int>(c);
+            derivedLabels_.emplace_back(column,
+                                        NewEditRowLabel(layout_.Columns[c].EditLabel, column));
+        }
     }
 
     CMD_Set = new QPushButton(QStringLiteral("確定"), body_);
@@ -186,6 +205,17 @@ void GridEditor::BuildEditRow() {
     CMD_Set->setAutoDefault(false);
     CMD_Set->setGeometry(gridRight_ + 6, editTop_, 4 * unit_, lineHeight_);
     connect(CMD_Set, &QPushButton::clicked, this, [this] { ConfirmRow(); });
+}
+
+QLabel* GridEditor::NewEditRowLabel(const QString& name, int column) {
+    auto* label = new QLabel(body_);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMargin(2);
+    label->setGeometry(CellRect(column, editTop_, lineHeight_));
+    return label;
 }
 
 void GridEditor::BuildGrid() {
@@ -222,7 +252,8 @@ void GridEditor::BuildGrid() {
     VSB_Grid->setSingleStep(1);
     VSB_Grid->setPageStep(kLines);
     VSB_Grid->setEnabled(false);
-    connect(VSB_Grid, &QScrollBar::valueChanged, this, [this] { FillGrid(); });
+    connect(VSB_Grid, &QScrollBar::valueChanged, this,
+            [this](int top) { Apply(model_.ScrollTo(top)); });
 }
 
 // --- Opening and closing ---
@@ -240,19 +271,14 @@ void GridEditor::showEvent(QShowEvent* event) {
 // window system reports for the not yet resized window would replace the
 // dialog's fixed size.
 void GridEditor::Open() {
-    reloadEditRow_ = true;
-    ClearGrid(true);
-    LoadTable();
+    ClearEditRow();
+    LoadProjectFields();
+    Apply(model_.Open(ReadProject(), layout_.Blank));
     PutInitialFocus();
-    reloadEditRow_ = false;
 }
 
 void GridEditor::done(int result) {
-    state_.CurrentRow = 0;
-    if (keptLine_ >= 0) {
-        state_.CurrentLine = keptLine_;
-        keptLine_ = -1;
-    }
+    model_.Close();
     RestorePointer();
     QDialog::done(result);
 }
@@ -272,106 +298,107 @@ void GridEditor::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-// --- The grid ---
+// --- Drawing the model ---
 
-void GridEditor::ClearGrid(bool withEditRow) {
-    for (std::size_t k = 0; k < kLines; ++k) {
-        COL[k]->clear();
-        SetBackground(COL[k], buttonFace_);
-        for (auto& column : LBL_Grid) {
-            column[k]->clear();
-            SetBackground(column[k], buttonFace_);
-        }
-    }
-    if (withEditRow) {
-        No->clear();
-        for (QLineEdit* box : IN) {
-            box->clear();
-        }
-        ClearEditControls();
-    }
-}
-
-void GridEditor::LoadTable() {
-    {
+void GridEditor::Apply(const GridRefresh& refresh) {
+    if (refresh.ScrollBar) {
         const QSignalBlocker scrollBlocker(VSB_Grid);
-        state_.CurrentRow = 0;
-        LoadProjectFields();
-        table_.Load(ReadProject(), DefaultRow());
-        SetScrollRange();
-        VSB_Grid->setValue(0);
-        for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
-            FillLine(k, table_.Row(k));
+        VSB_Grid->setEnabled(model_.ScrollEnabled());
+        VSB_Grid->setMaximum(model_.ScrollMaximum());
+        VSB_Grid->setValue(model_.Top());
+    }
+    if (refresh.Lines) {
+        DrawLines();
+    }
+    if (refresh.Lines || refresh.Marker) {
+        DrawMarker();
+    }
+    if (refresh.EditRow) {
+        if (Table().LastRow() >= 0) {
+            LoadEditRow(Table().Row(CurrentRow()));
+        } else {
+            ClearEditRow();
         }
-        LoadEditRow(table_.Row(0));
-        UpdateEditState();
     }
-    // The line that was current when the window closed. On a table too short
-    // for it line 0 is used, so that the current line and row agree; the
-    // remembered line comes back at closing unless another line was chosen.
-    if (state_.CurrentLine <= table_.LastRow()) {
-        SelectLine(state_.CurrentLine);
-    } else {
-        const int remembered = state_.CurrentLine;
-        SelectLine(0);
-        keptLine_ = remembered;
+    if (refresh.Derived) {
+        ShowDerived();
     }
-}
-
-void GridEditor::FillGrid() {
-    ClearGrid(false);
-    const int top = VSB_Grid->value();
-    for (int k = 0; k < kLines && k <= table_.LastRow(); ++k) {
-        FillLine(k, table_.Row(top + k));
-    }
-    if (RowVisible(state_.CurrentRow)) {
-        SelectLine(state_.CurrentRow - top);
-    }
-    FocusBox(0);
-}
-
-void GridEditor::FillLine(int line, const WorkRow& row) {
-    for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
-        LBL_Grid[c][static_cast<std::size_t>(line)]->setText(CellText(static_cast<int>(c), row));
-    }
-}
-
-void GridEditor::SelectLine(int line) {
-    const int row = VSB_Grid->value() + line;
-    if (row > table_.LastRow()) {
-        return;
-    }
-    state_.EntryMode = Entry::Edit;
-    if (line != 0 || row != state_.CurrentRow) {
-        keptLine_ = -1;
-    }
-    if (row != state_.CurrentRow || reloadEditRow_) {
-        LoadEditRow(table_.Row(row));
-        state_.CurrentRow = row;
-    }
-    for (int k = 0; k < kLines; ++k) {
-        HighlightLine(k, false);
-    }
-    HighlightLine(line, true);
     UpdateEditState();
-    FocusBox(0);
-    state_.CurrentLine = line;
+    if (refresh.FocusFirstBox) {
+        FocusBox(0);
+    }
 }
 
-void GridEditor::HighlightLine(int line, bool current) {
-    const QColor colour = current ? kCurrentLineColour : buttonFace_;
-    const auto k = static_cast<std::size_t>(line);
-    COL[k]->setText(current ? QStringLiteral("→") : QString());
-    SetBackground(COL[k], colour);
-    for (auto& column : LBL_Grid) {
-        SetBackground(column[k], colour);
+void GridEditor::DrawLines() {
+    const int top = model_.Top();
+    for (int k = 0; k < kLines; ++k) {
+        const int row = top + k;
+        for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
+            LBL_Grid[c][static_cast<std::size_t>(k)]->setText(
+                row <= Table().LastRow() ? CellText(static_cast<int>(c), Table().Row(row))
+                                         : QString());
+        }
     }
+}
+
+void GridEditor::DrawMarker() {
+    const int marked = model_.MarkedLine();
+    for (int k = 0; k < kLines; ++k) {
+        const bool current = k == marked;
+        const QColor colour = current ? kCurrentLineColour : buttonFace_;
+        const auto line = static_cast<std::size_t>(k);
+        COL[line]->setText(current ? QStringLiteral("→") : QString());
+        SetBackground(COL[line], colour);
+        for (auto& column : LBL_Grid) {
+            SetBackground(column[line], colour);
+        }
+    }
+}
+
+void GridEditor::ClearEditRow() {
+    No->clear();
+    for (QLineEdit* box : IN) {
+        box->clear();
+    }
+    for (const auto& [column, label] : derivedLabels_) {
+        label->clear();
+    }
+    ClearEditControls();
 }
 
 void GridEditor::LoadEditRow(const WorkRow& row) {
     No->setText(CellText(0, row));
     for (std::size_t i = 0; i < IN.size(); ++i) {
-        IN[i]->setText(CellText(layout_.Boxes[i].Column, row));
+        IN[i]->setText(CellText(boxes_[i].Column, row));
+    }
+    for (const auto& [column, label] : derivedLabels_) {
+        label->setText(CellText(column, row));
+    }
+}
+
+// Derived values follow the rows they come from (the model derives them), so
+// that the saved and printed columns agree with them.
+void GridEditor::ShowDerived() {
+    if (CurrentRow() > Table().LastRow()) {
+        return;
+    }
+    for (const auto& [column, label] : derivedLabels_) {
+        label->setText(CellText(column, Table().Row(CurrentRow())));
+    }
+}
+
+// The derived value is computed again for every row once the row is stored.
+void GridEditor::ShowTypedDerived(int box) {
+    const QString text = IN[static_cast<std::size_t>(box)]->text();
+    if (!HoldsNumber(text)) {
+        return;
+    }
+    for (const auto& [column, label] : derivedLabels_) {
+        const WorkColumn& derived = layout_.Columns[static_cast<std::size_t>(column)];
+        if (derived.Cell.Source == boxes_[static_cast<std::size_t>(box)].Column) {
+            label->setText(
+                derived.Text(Table().DerivedValue(column, CurrentRow(), LeadingValue(text))));
+        }
     }
 }
 
@@ -381,7 +408,7 @@ QString GridEditor::CellText(int column, const WorkRow& row) const {
 }
 
 void GridEditor::UpdateEditState() {
-    const bool rows = table_.LastRow() >= 0;
+    const bool rows = Table().LastRow() >= 0;
     CMD_Set->setEnabled(rows);
     // Midlight is the 3-D light colour of the system; Light is the highlight (white).
     const QColor colour = palette().color(rows ? QPalette::Base : QPalette::Midlight);
@@ -397,41 +424,15 @@ void GridEditor::FocusBox(int box) {
     SelectAllText(field);
 }
 
-void GridEditor::SetScrollRange() {
-    VSB_Grid->setEnabled(table_.LastRow() > kLines - 1);
-    VSB_Grid->setMaximum(GridTable::ScrollMaximum(table_.LastRow(), kLines));
-}
-
-bool GridEditor::RowVisible(int row) const {
-    const int top = VSB_Grid->value();
-    return top <= row && row <= top + kLines - 1;
-}
-
-// Scrolls (with the scroll bar's signals blocked by the caller) so that
-// CurrentRow is shown.
-void GridEditor::MakeCurrentRowVisible() {
-    const GridPlacement place = GridTable::Place(state_.CurrentRow, table_.LastRow(), kLines);
-    VSB_Grid->setValue(place.Top);
-    state_.CurrentLine = place.Line;
-}
-
 // A click on another line first stores what was typed in the edit row, as Up
 // and Down do, so that it is not lost; a row that fails the checks keeps the
 // focus in the box at fault and the click goes no further.
 void GridEditor::ClickLine(int line) {
-    const int top = VSB_Grid->value();
-    const int row = top + line;
-    if (row <= table_.LastRow() && row != state_.CurrentRow && EditRowDiffers()) {
-        if (!ConfirmRow()) {
-            return;
-        }
-        // Storing a row scrolled out of sight brings it back; the click was
-        // meant for the lines as they were.
-        if (VSB_Grid->value() != top) {
-            VSB_Grid->setValue(top);
-        }
+    const int top = model_.Top();
+    if (model_.ClickLeavesRow(line) && EditRowDiffers() && !ConfirmRow()) {
+        return;
     }
-    SelectLine(line);
+    Apply(model_.ClickLine(line, top));
 }
 
 // --- Confirming the edit row ---
@@ -445,7 +446,7 @@ bool GridEditor::EditRowDiffers() {
         }
     }
     const WorkRow typed = ReadEditRow();
-    const WorkRow& stored = table_.Row(state_.CurrentRow);
+    const WorkRow& stored = Table().Row(CurrentRow());
     for (std::size_t c = 0; c < layout_.Columns.size(); ++c) {
         if (layout_.Columns[c].Text(typed[c]) != layout_.Columns[c].Text(stored[c])) {
             return true;
@@ -460,16 +461,13 @@ bool GridEditor::HoldsValidValue(int box) const {
         return false;
     }
     // Whole-number boxes are stored as 16-bit integers.
-    return layout_.Boxes[static_cast<std::size_t>(box)].Decimals > 0 ||
+    return boxes_[static_cast<std::size_t>(box)].Decimals > 0 ||
            ToInt16HalfEven(LeadingValue(text)).has_value();
 }
 
 // Every box is checked before anything is stored, so that a value that cannot
 // be stored is reported like any other input error and nothing typed is lost.
 bool GridEditor::ConfirmRow() {
-    // The grid is refilled below, once.
-    QSignalBlocker scrollBlocker(VSB_Grid);
-    const bool outside = !RowVisible(state_.CurrentRow);
     for (int i = 0; i < static_cast<int>(IN.size()); ++i) {
         if (!HoldsValidValue(i)) {
             ShowInputError(this);
@@ -479,133 +477,47 @@ bool GridEditor::ConfirmRow() {
     }
     ShowWaitPointer();
     LetWindowEventsRun();
-
-    // A stored row may change what other rows derive from it.
-    table_.Store(state_.CurrentRow, ReadEditRow());
-    ShowDerived();
-    const int top = VSB_Grid->value();
-    for (int k = 0; k < kLines && top + k <= table_.LastRow(); ++k) {
-        FillLine(k, table_.Row(top + k));
-    }
-
+    Apply(model_.Store(ReadEditRow()));
     LetWindowEventsRun();
-    if (outside) {
-        MakeCurrentRowVisible();
-        scrollBlocker.unblock();
-        FillGrid();
-        SelectLine(state_.CurrentLine);
-    }
     RestorePointer();
     return true;
 }
 
 GridEditor::WorkRow GridEditor::ReadEditRow() {
-    WorkRow row = table_.Row(state_.CurrentRow);
-    row[0] = state_.CurrentRow + 1;
+    WorkRow row = Table().Row(CurrentRow());
+    row[0] = CurrentRow() + 1;
     for (std::size_t i = 0; i < IN.size(); ++i) {
         double value = LeadingValue(IN[i]->text());
-        if (layout_.Boxes[i].Decimals == 0) {
+        if (boxes_[i].Decimals == 0) {
             value = ToInt16HalfEven(value).value_or(0);
         }
-        row[static_cast<std::size_t>(layout_.Boxes[i].Column)] = value;
+        row[static_cast<std::size_t>(boxes_[i].Column)] = value;
+    }
+    for (const auto& [column, label] : derivedLabels_) {
+        row[static_cast<std::size_t>(column)] = LeadingValue(label->text());
     }
     return row;
 }
 
-// --- Row operations ---
-
-void GridEditor::AppendRow() {
-    if (!table_.Append(DefaultRow())) {
-        return;
-    }
-    if (table_.LastRow() < kLines) {
-        FillGrid();
-        SelectLine(table_.LastRow());
-    } else {
-        SetScrollRange();
-        VSB_Grid->setValue(VSB_Grid->maximum());
-        SelectLine(kLines - 1);
-    }
-}
-
-void GridEditor::InsertRow() {
-    const bool outside = !RowVisible(state_.CurrentRow);
-    // The current row stays, so the new row is a copy of it.
-    if (!table_.InsertCopy(state_.CurrentRow)) {
-        return;
-    }
-    ShowDerived();
-    {
-        const QSignalBlocker scrollBlocker(VSB_Grid);
-        SetScrollRange();
-        if (outside) {
-            MakeCurrentRowVisible();
-        }
-    }
-    FillGrid();
-    SelectLine(state_.CurrentLine);
-}
-
-void GridEditor::DeleteRow() {
-    const bool outside = !RowVisible(state_.CurrentRow);
-    table_.Delete(state_.CurrentRow);
-    ShowDerived();
-    {
-        const QSignalBlocker scrollBlocker(VSB_Grid);
-        SetScrollRange();
-        if (table_.LastRow() < 0) {
-            ClearGrid(true);
-            return;
-        }
-        // The row that followed the deleted one stays current (the new last
-        // row when the last was deleted), wherever the scroll value has moved
-        // it; clamped before scrolling, so that it lies on one of the ten lines.
-        state_.CurrentRow = std::min(state_.CurrentRow, table_.LastRow());
-        if (outside) {
-            MakeCurrentRowVisible();
-        }
-    }
-    FillGrid();
-    SelectLine(state_.CurrentRow - VSB_Grid->value());
-    FocusBox(0);
-}
+// --- The menu commands ---
 
 void GridEditor::OnAdd() {
-    if (table_.LastRow() >= 0 && !ConfirmRow()) {
+    if (Table().LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
-    reloadEditRow_ = true;
-    if (state_.EntryMode == Entry::Append) {
-        state_.EntryMode = Entry::Edit;
-    } else {
-        state_.EntryMode = Entry::Append;
-        AppendRow();
-    }
-    UpdateEditState();
-    FocusBox(0);
-    // Left set, the next scroll would reload the edit row over what is typed.
-    reloadEditRow_ = false;
+    Apply(model_.ToggleAppend(layout_.Blank));
 }
 
 void GridEditor::OnInsert() {
     // An empty table has no row to insert before.
-    if (table_.LastRow() < 0 || !ConfirmRow()) {
+    if (Table().LastRow() < 0 || !ConfirmRow()) {
         return;
     }
-    reloadEditRow_ = true;
-    if (state_.EntryMode == Entry::Insert) {
-        state_.EntryMode = Entry::Edit;
-    } else {
-        state_.EntryMode = Entry::Insert;
-        InsertRow();
-    }
-    FocusBox(0);
-    reloadEditRow_ = false;
-    UpdateEditState();
+    Apply(model_.ToggleInsert());
 }
 
 void GridEditor::OnDelete() {
-    if (table_.LastRow() < 0) {
+    if (Table().LastRow() < 0) {
         return;
     }
     bool confirmed = false;
@@ -616,20 +528,13 @@ void GridEditor::OnDelete() {
     if (!confirmed) {
         return;
     }
-    reloadEditRow_ = true;
-    DeleteRow();
-    state_.EntryMode = Entry::Edit;
-    if (table_.LastRow() >= 0) {
-        FocusBox(0);
-    }
-    reloadEditRow_ = false;
+    Apply(model_.DeleteRow());
     RestorePointer();
-    UpdateEditState();
 }
 
 // The edit row is confirmed first, so that what was typed in it is kept.
 void GridEditor::OnSet() {
-    if (table_.LastRow() >= 0 && !ConfirmRow()) {
+    if (Table().LastRow() >= 0 && !ConfirmRow()) {
         return;
     }
     if (!WriteProject()) {
@@ -656,7 +561,7 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
                 // message box or a menu leaves the text as typed.
                 const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
                 if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                    const int decimals = layout_.Boxes[static_cast<std::size_t>(index)].Decimals;
+                    const int decimals = boxes_[static_cast<std::size_t>(index)].Decimals;
                     (*box)->setText(FixedText(LeadingValue((*box)->text()), decimals));
                     AfterBoxLeft(index);
                 }
@@ -701,13 +606,14 @@ int GridEditor::GridLineOf(const QObject* watched) const {
 bool GridEditor::HandleBoxKey(int box, QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Up:
-            MoveUp(box);
+            MoveInGrid(GridEditorModel::Move::Up, box);
             return true;
         case Qt::Key_Down:
-            MoveDown(box);
+            MoveInGrid(GridEditorModel::Move::Down, box);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            ShowTypedDerived(box);
             if (!FocusNextOnEnter(box)) {
                 EnterOnLastBox();
             }
@@ -715,45 +621,30 @@ bool GridEditor::HandleBoxKey(int box, QKeyEvent* event) {
         case Qt::Key_Backspace:
             return false;
         default:
-            return !NumberBoxTakes(*event,
-                                   layout_.Boxes[static_cast<std::size_t>(box)].Decimals > 0);
+            return !NumberBoxTakes(*event, boxes_[static_cast<std::size_t>(box)].Decimals > 0);
     }
 }
 
 // A failed confirmation keeps the row, so the user can mend what the message
 // pointed at.
-void GridEditor::MoveUp(int box) {
-    if (state_.CurrentRow < 1) {
+void GridEditor::MoveInGrid(GridEditorModel::Move move, int box) {
+    if (!model_.CanMove(move)) {
         return;
     }
-    BeforeArrowMove(box);
+    ShowTypedDerived(box);
     if (!ConfirmRow()) {
         return;
     }
-    if (state_.CurrentLine > 0) {
-        SelectLine(state_.CurrentLine - 1);
-    } else {
-        VSB_Grid->setValue(VSB_Grid->value() - 1);
-        SelectLine(0);
-    }
+    Apply(model_.MoveTo(move));
     FocusAfterMove(box);
 }
 
-void GridEditor::MoveDown(int box) {
-    if (state_.CurrentRow >= table_.LastRow()) {
-        return;
+bool GridEditor::FocusNextOnEnter(int box) {
+    if (box + 1 < static_cast<int>(IN.size())) {
+        FocusBox(box + 1);
+        return true;
     }
-    BeforeArrowMove(box);
-    if (!ConfirmRow()) {
-        return;
-    }
-    if (state_.CurrentLine == kLines - 1) {
-        VSB_Grid->setValue(VSB_Grid->value() + 1);
-        SelectLine(kLines - 1);
-    } else {
-        SelectLine(state_.CurrentLine + 1);
-    }
-    FocusAfterMove(box);
+    return false;
 }
 
 // The box of the same index, or the nearest usable one before it.
@@ -771,27 +662,7 @@ void GridEditor::EnterOnLastBox() {
     if (!ConfirmRow()) {
         return;
     }
-    switch (state_.EntryMode) {
-        case Entry::Edit:
-            if (state_.CurrentRow == table_.LastRow()) {
-                AppendRow();
-            } else if (state_.CurrentLine == kLines - 1) {
-                state_.CurrentRow += 1;
-                reloadEditRow_ = true;
-                VSB_Grid->setValue(VSB_Grid->value() + 1);  // the refill selects line 9
-                reloadEditRow_ = false;
-            } else {
-                SelectLine(state_.CurrentLine + 1);
-            }
-            break;
-        case Entry::Insert:
-            InsertRow();
-            break;
-        case Entry::Append:
-            AppendRow();
-            break;
-    }
-    FocusBox(0);
+    Apply(model_.EnterNext(layout_.Blank));
 }
 
 void GridEditor::ShowWaitPointer() {

@@ -4,8 +4,10 @@
 #include <QDialog>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "editors/grid_editor_model.h"
 #include "editors/grid_editor_state.h"
 #include "editors/grid_layout.h"
 #include "editors/grid_table.h"
@@ -24,9 +26,12 @@ namespace fljudge {
 // of text boxes above them, with the menu commands "追加" (append), "挿入"
 // (insert), "削除" (delete), "設定" (write back and close) and "中止" (close).
 // The editor works on its own copy of the table; the project changes only on
-// "設定". A derived editor supplies its columns (GridLayout) and the few steps
-// that differ: reading and writing the project, the default row, the edit-row
-// controls beyond the text boxes and the order in which Enter moves.
+// "設定". The rows, the cursor and their rules are the GridEditorModel's; this
+// class draws them onto the controls and turns keys and clicks into its
+// operations. A derived editor supplies its columns and new row (GridLayout)
+// and the few steps that differ: reading and writing the project, the
+// edit-row controls beyond the boxes and labels built here, and where Enter
+// goes from a box.
 class GridEditor : public QDialog {
     Q_OBJECT
 
@@ -47,40 +52,38 @@ class GridEditor : public QDialog {
 
     // The rows of the project table; the work table numbers them.
     virtual std::vector<WorkRow> ReadProject() const = 0;
-    // A new row; the work table numbers it.
-    virtual WorkRow DefaultRow() const = 0;
-    // Writes the work table (table_.Rows()) and the editor's other fields
+    // Writes the work table (Table().Rows()) and the editor's other fields
     // back to the project; false refuses (the window stays open).
     virtual bool WriteProject() = 0;
     // Enter in box `box`: moves the focus to the next control of the row and
-    // returns true, or returns false on the last box of the row.
-    virtual bool FocusNextOnEnter(int box) = 0;
+    // returns true, or returns false on the last box of the row. This version
+    // goes to the next box.
+    virtual bool FocusNextOnEnter(int box);
     virtual void PutInitialFocus() { FocusBox(0); }
 
     // Fields of the project outside the table, filled when the window opens.
     virtual void LoadProjectFields() {}
     // Loads the edit row with `row` as the grid shows it; this version loads
-    // No and the text boxes.
+    // No, the text boxes and the labels of derived columns.
     virtual void LoadEditRow(const WorkRow& row);
-    // The row the edit row stands for, after validation; this version takes No
-    // and the text boxes, over the current contents of the row.
+    // The row the edit row stands for, after validation; this version takes No,
+    // the text boxes and the derived labels, over the current contents of the row.
     virtual WorkRow ReadEditRow();
-    // Blanks the edit-row controls beyond No and the text boxes.
+    // Blanks the edit-row controls beyond those this class builds.
     virtual void ClearEditControls() {}
-    // The work table has recomputed its derived columns after a row was
-    // stored, inserted or deleted; shows them beyond the grid.
-    virtual void ShowDerived() {}
-    // Up or Down in box `box` is about to confirm the row and move.
-    virtual void BeforeArrowMove(int box) { (void)box; }
     // Box `box` lost the focus and was reformatted.
     virtual void AfterBoxLeft(int box) { (void)box; }
 
+    const GridTable& Table() const { return model_.Table(); }
+    int CurrentRow() const { return model_.State().CurrentRow; }
     // The grid text of a cell.
     QString CellText(int column, const WorkRow& row) const;
     // Puts the focus into the box and selects its text.
     void FocusBox(int box);
     // Where the controls of column `column` go at height `top`.
     QRect CellRect(int column, int top, int height) const;
+    // A sunken label in the edit row, in the place of column `column`.
+    QLabel* NewEditRowLabel(const QString& name, int column);
     int HeadingTop() const { return headingTop_; }
     int EditRowTop() const { return editTop_; }
     int LineHeight() const { return lineHeight_; }
@@ -91,9 +94,6 @@ class GridEditor : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-    GridEditorState& state_;
-    GridTable table_;
 
     // Ten grid lines: the marker cell and one label per work-table column.
     std::array<QLabel*, kLines> COL{};
@@ -117,23 +117,20 @@ class GridEditor : public QDialog {
     QAction* AddMenuCommand(const QString& text, const char* name, void (GridEditor::*command)());
 
     void Open();
-    void ClearGrid(bool withEditRow);
-    void LoadTable();
-    void FillGrid();
-    void FillLine(int line, const WorkRow& row);
-    void SelectLine(int line);
+    // Shows in the derived labels what the text of box `box` gives, while it
+    // is still being typed.
+    void ShowTypedDerived(int box);
+    void ShowDerived();
+    // Draws what an operation of the model changed.
+    void Apply(const GridRefresh& refresh);
+    void DrawLines();
+    void DrawMarker();
+    void ClearEditRow();
     void ClickLine(int line);
-    void HighlightLine(int line, bool current);
     void UpdateEditState();
     bool ConfirmRow();
     bool EditRowDiffers();
     bool HoldsValidValue(int box) const;
-    void AppendRow();
-    void InsertRow();
-    void DeleteRow();
-    void SetScrollRange();
-    bool RowVisible(int row) const;
-    void MakeCurrentRowVisible();
 
     void OnAdd();
     void OnInsert();
@@ -141,8 +138,7 @@ class GridEditor : public QDialog {
     void OnSet();
     void OnStop();
     bool HandleBoxKey(int box, QKeyEvent* event);
-    void MoveUp(int box);
-    void MoveDown(int box);
+    void MoveInGrid(GridEditorModel::Move move, int box);
     void EnterOnLastBox();
     void FocusAfterMove(int box);
     int GridLineOf(const QObject* watched) const;
@@ -151,14 +147,13 @@ class GridEditor : public QDialog {
     void RestorePointer();
 
     GridLayout layout_;
+    std::vector<EditBox> boxes_;
+    // The labels of the edit row that show derived columns, by column.
+    std::vector<std::pair<int, QLabel*>> derivedLabels_;
+    GridEditorModel model_;
     QWidget* body_ = nullptr;
     bool opened_ = false;
     std::optional<WaitCursor> waiting_;
-    // While set, selecting a line reloads the edit row even for CurrentRow.
-    bool reloadEditRow_ = false;
-    // The remembered line while the table is too short to show it; -1 once
-    // another line has been chosen.
-    int keptLine_ = -1;
     QColor buttonFace_;
 
     int unit_ = 0;

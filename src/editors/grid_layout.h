@@ -9,14 +9,17 @@
 namespace fljudge {
 
 // One column of the work table. Column c is shown on the grid by the label
-// array LBL_Grid<c>; column 0 holds the 1-based row number.
+// array LBL_Grid<c>; column 0 holds the 1-based row number. Every number and
+// whole-number column is edited by a box of the edit row's array IN, in
+// column order; a derived column may be shown there by a label.
 struct WorkColumn {
     double Width = 0;                         // in full-width characters
     QString (*Text)(double value) = nullptr;  // the grid text of a cell
     Qt::Alignment Align = Qt::AlignCenter;
-    QString Heading;     // plain heading over the column; empty when the editor draws its own
-    int Under = -1;      // >= 0: a narrow cell hidden beneath that column, kept but not shown
-    TableColumn Cell{};  // what the work table keeps in it
+    QString Heading{};    // plain heading over the column; empty when the editor draws its own
+    int Under = -1;       // >= 0: a narrow cell hidden beneath that column, kept but not shown
+    TableColumn Cell{};   // what the work table keeps in it
+    QString EditLabel{};  // a derived column: the name of its label in the edit row, if shown
 };
 
 // One box of the edit-row text-box array IN.
@@ -29,7 +32,7 @@ struct EditBox {
 struct GridLayout {
     QString Caption;
     std::vector<WorkColumn> Columns;
-    std::vector<EditBox> Boxes;  // index 0 is the depth
+    GridRow Blank;  // a new row (the table numbers it)
     int MaxRows = 0;
     double TopRows = 0;      // height (in grid lines) kept free above the headings
     double HeadingRows = 1;  // height (in grid lines) of the heading band

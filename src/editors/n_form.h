@@ -18,9 +18,7 @@ class NForm : public GridEditor {
 
   protected:
     std::vector<WorkRow> ReadProject() const override;
-    WorkRow DefaultRow() const override;
     bool WriteProject() override;
-    bool FocusNextOnEnter(int box) override;
 
   private:
     ProjectData& project_;
