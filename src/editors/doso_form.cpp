@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editors/record_rows.h"
 #include "widgets/message_boxes.h"
 #include "widgets/number_keys.h"
 #include "widgets/number_texts.h"
@@ -45,12 +44,7 @@ QString SoilClassText(double code) {
     return {};
 }
 
-// A column of the soil-layer table: how the grid shows it and where a soil
-// layer keeps it.
-struct LayerColumn {
-    WorkColumn Shown;
-    RecordField<SoilLayer> Kept;
-};
+using LayerColumn = RecordColumn<SoilLayer>;
 
 std::vector<LayerColumn> LayerColumns() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
@@ -91,20 +85,14 @@ std::vector<LayerColumn> LayerColumns() {
 }
 
 std::vector<RecordField<SoilLayer>> LayerFields() {
-    std::vector<RecordField<SoilLayer>> fields;
-    for (const LayerColumn& column : LayerColumns()) {
-        fields.push_back(column.Kept);
-    }
-    return fields;
+    return KeptFields(LayerColumns());
 }
 
 // A new row is sandy soil on the basic unit weights.
 GridLayout DosoFormLayout(const BasicInfo& basicInfo) {
     GridLayout layout;
     layout.Caption = QStringLiteral("土層情報");
-    for (const LayerColumn& column : LayerColumns()) {
-        layout.Columns.push_back(column.Shown);
-    }
+    layout.Columns = ShownColumns(LayerColumns());
     layout.Blank.assign(layout.Columns.size(), 0.0);
     layout.Blank[kSoilClass] = kSandy;
     layout.Blank[kWeightSource] = kWeightBasic;

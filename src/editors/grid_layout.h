@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editors/grid_table.h"
+#include "editors/record_rows.h"
 
 namespace fljudge {
 
@@ -21,6 +22,32 @@ struct WorkColumn {
     TableColumn Cell{};   // what the work table keeps in it
     QString EditLabel{};  // a derived column: the name of its label in the edit row, if shown
 };
+
+// A work-table column and the member of a project record that keeps it: an
+// editor's columns are a list of these, so that a column is stated once.
+template <class Record>
+struct RecordColumn {
+    WorkColumn Shown;
+    RecordField<Record> Kept;
+};
+
+template <class Record>
+std::vector<WorkColumn> ShownColumns(const std::vector<RecordColumn<Record>>& columns) {
+    std::vector<WorkColumn> shown;
+    for (const RecordColumn<Record>& column : columns) {
+        shown.push_back(column.Shown);
+    }
+    return shown;
+}
+
+template <class Record>
+std::vector<RecordField<Record>> KeptFields(const std::vector<RecordColumn<Record>>& columns) {
+    std::vector<RecordField<Record>> kept;
+    for (const RecordColumn<Record>& column : columns) {
+        kept.push_back(column.Kept);
+    }
+    return kept;
+}
 
 // One box of the edit-row text-box array IN.
 struct EditBox {

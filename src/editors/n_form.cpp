@@ -1,17 +1,11 @@
 #include "editors/n_form.h"
 
-#include "editors/record_rows.h"
 #include "widgets/number_texts.h"
 
 namespace fljudge {
 namespace {
 
-// A column of the N-value table: how the grid shows it and where an N-value
-// point keeps it.
-struct PointColumn {
-    WorkColumn Shown;
-    RecordField<NValuePoint> Kept;
-};
+using PointColumn = RecordColumn<NValuePoint>;
 
 std::vector<PointColumn> PointColumns() {
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
@@ -37,19 +31,13 @@ std::vector<PointColumn> PointColumns() {
 }
 
 std::vector<RecordField<NValuePoint>> PointFields() {
-    std::vector<RecordField<NValuePoint>> fields;
-    for (const PointColumn& column : PointColumns()) {
-        fields.push_back(column.Kept);
-    }
-    return fields;
+    return KeptFields(PointColumns());
 }
 
 GridLayout NFormLayout() {
     GridLayout layout;
     layout.Caption = QStringLiteral("N値情報");
-    for (const PointColumn& column : PointColumns()) {
-        layout.Columns.push_back(column.Shown);
-    }
+    layout.Columns = ShownColumns(PointColumns());
     layout.Blank.assign(layout.Columns.size(), 0.0);
     layout.MaxRows = kMaxNValues;
     layout.HeadingRows = 1;
