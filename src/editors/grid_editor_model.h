@@ -41,7 +41,7 @@ class GridEditorModel {
     // The line that shows the current row; -1 when it is scrolled out of sight.
     int MarkedLine() const;
     int ScrollMaximum() const;
-    bool ScrollEnabled() const { return table_.LastRow() > lines_ - 1; }
+    bool ScrollEnabled() const { return ScrollMaximum() > 0; }
 
     // Opening: the rows of the project (an empty table gets `blank`), shown
     // from the top, on the line that was current when the editor was last
