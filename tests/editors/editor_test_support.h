@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "project/project_data.h"
+#include "widgets/text_click.h"
 
 namespace fljudge::test {
 
@@ -149,8 +150,7 @@ inline void ClickMenu(const QWidget& form, const char* name) {
 // middle of its right-aligned text, where a plain click would put the caret
 // inside the number.
 inline void ClickInto(QLineEdit* box) {
-    const int textWidth = box->fontMetrics().horizontalAdvance(box->text());
-    const QPoint at(box->width() - 6 - textWidth / 2, box->height() / 2);
+    const QPoint at = PointOnText(box);
     QTest::mousePress(box, Qt::LeftButton, {}, at);
     QTest::mouseRelease(box, Qt::LeftButton, {}, at);
 }

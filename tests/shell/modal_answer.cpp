@@ -45,4 +45,14 @@ MessageBoxAnswer::MessageBoxAnswer(QMessageBox::StandardButton answer)
           }
       }) {}
 
+void VerifyLoadFailure(const BoxSeen& seen, const QString& path) {
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.title, QString("液状化判定プログラム"));
+    const QStringList lines = seen.text.split("\r\n");
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QString("データを読み込めませんでした"));
+    QCOMPARE(lines[1], path);
+    QVERIFY(!lines[2].isEmpty());
+}
+
 }  // namespace fljudge::test

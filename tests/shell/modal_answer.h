@@ -46,4 +46,9 @@ class MessageBoxAnswer {
     NextModal next_;
 };
 
+// Checks that `seen` is the warning about a project file that could not be
+// read: the program's title, then the lines "データを読み込めませんでした",
+// the path and the reason.
+void VerifyLoadFailure(const BoxSeen& seen, const QString& path);
+
 }  // namespace fljudge::test

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "text_click.h"
+
 namespace fljudge {
 
 class SelectAllTextTest : public QObject {
@@ -22,14 +24,6 @@ class SelectAllTextTest : public QObject {
     void keyboardAndProgramFocusSelectToo();
 
   private:
-    // A point on the middle of the field's text, right-aligned as the
-    // program's number fields are: a plain click there would put the caret
-    // inside the number.
-    static QPoint OnText(const QLineEdit* field) {
-        const int textWidth = field->fontMetrics().horizontalAdvance(field->text());
-        return {field->width() - 6 - textWidth / 2, field->height() / 2};
-    }
-
     QWidget* window_ = nullptr;
     QLineEdit* first_ = nullptr;
     QLineEdit* second_ = nullptr;
@@ -67,7 +61,7 @@ void SelectAllTextTest::clickThenTypeReplacesTheText_data() {
 
 void SelectAllTextTest::clickThenTypeReplacesTheText() {
     QFETCH(QString, gesture);
-    const QPoint at = OnText(second_);
+    const QPoint at = test::PointOnText(second_);
     if (gesture == QStringLiteral("press")) {
         QTest::mousePress(second_, Qt::LeftButton, {}, at);
         QCOMPARE(second_->selectedText(), QStringLiteral("10.000"));
@@ -89,7 +83,7 @@ void SelectAllTextTest::clickThenTypeReplacesTheText() {
 
 // Only the click that brings the focus is kept from the field.
 void SelectAllTextTest::laterClicksPlaceTheCaret() {
-    const QPoint at = OnText(second_);
+    const QPoint at = test::PointOnText(second_);
     QTest::mouseClick(second_, Qt::LeftButton, {}, at);
     QCOMPARE(second_->selectedText(), QStringLiteral("10.000"));
     QTest::mouseClick(second_, Qt::LeftButton, {}, at, 600);
@@ -98,7 +92,7 @@ void SelectAllTextTest::laterClicksPlaceTheCaret() {
     QVERIFY(second_->cursorPosition() < 6);
 
     // Back by a click after a key: the focus click again selects all.
-    QTest::mouseClick(first_, Qt::LeftButton, {}, OnText(first_), 600);
+    QTest::mouseClick(first_, Qt::LeftButton, {}, test::PointOnText(first_), 600);
     QTest::keyClick(first_, Qt::Key_Right);
     QTest::mouseClick(second_, Qt::LeftButton, {}, at, 600);
     QCOMPARE(second_->selectedText(), QStringLiteral("10.000"));
